@@ -1,0 +1,4 @@
+#include "bgi/window.h"
+#include "editor/korvane.h"
+
+int main() { return bgi::runWindowed(&korvane::main); }
