@@ -1,0 +1,6 @@
+// Placeholder.
+#include "editor/pass_driver.h"
+
+namespace korvane {
+int PassDriver(int&, PointArray&, PassArrays&) { return 0; }
+}  // namespace korvane
