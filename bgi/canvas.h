@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -36,11 +37,26 @@ class Canvas {
   void floodFill(int x, int y, int fillColor, int border);
 
  private:
+  struct Clip {
+    int left, top, right, bottom;  // inclusive, inside the canvas
+  };
+  void stroke(int x1, int y1, int x2, int y2, int color, int style, int thickness, const Clip& clip);
+
   std::vector<std::uint8_t> pixels_;
+  // Flood fill work space, kept between calls: a visit mark per pixel
+  // (the pixel's stamp equals the current fill's number) and the seed stack.
+  std::vector<std::uint32_t> stamps_;
+  std::uint32_t stamp_ = 0;
+  std::vector<std::uint32_t> seeds_;
 };
 
 // Size of the opaque box of a text in the given font and size.
 TextBox textBox(const std::string& text, int font, int size);
+
+// The stroke segments of a text, in pixels relative to the top-left corner
+// of its box; every segment lies inside the box.
+void textStrokes(const std::string& text, int font, int size,
+                 const std::function<void(int x1, int y1, int x2, int y2)>& segment);
 
 // Writes the canvas as an RGB PNG; false when the file cannot be written.
 bool writePng(const Canvas& canvas, const std::string& path);
