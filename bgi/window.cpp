@@ -404,10 +404,10 @@ int runWindowed(int (*entry)()) {
     }
   }
 
+  // The program is over: end the process with its exit code, leaving the
+  // window and SDL to the system as when the window is closed.
   logic.join();
-  setBackend(nullptr);
-  std::fflush(stdout);
-  return backend.exitCode();
+  endProcess(backend.exitCode());
 }
 
 }  // namespace bgi

@@ -9,8 +9,10 @@
 #include "editor/corrections.h"
 #include "editor/geometry.h"
 
+#include <cstdio>
 namespace korvane {
-
+int gHits[20];
+struct Dumper { ~Dumper(){ for(int i=0;i<20;++i) std::fprintf(stderr,"H%d=%d ",i,gHits[i]); std::fprintf(stderr,"\n");} } gDumper;
 namespace {
 
 using Opt = std::optional<Point>;
@@ -133,14 +135,14 @@ int TautPass(Taut& s, int Xgrid, int Ygrid, int Turner) {
       if (n + 1 < J && Turn(s.V(n - 1), s.V(n), s.O(n + 1)) == 2 &&
           (Turn(s.V(n + 2), s.V(n + 1), s.O(n)) == 2 || (n + 2 == J && Turner == 1)) &&
           ((LongerX(V[n + 1], V[n + 2], Xgrid) && LongerX(V[n], V[n - 1], Xgrid)) ||
-           (LongerY(V[n + 1], V[n + 2], Ygrid) && LongerY(V[n], V[n - 1], Ygrid))))
-        flag = -1;
+           (LongerY(V[n + 1], V[n + 2], Ygrid) && LongerY(V[n], V[n - 1], Ygrid)))) {
+        flag = -1; ++gHits[0]; }
       if (Turn(s.V(n), s.V(n + 1), s.O(n + 2)) == 2 && n + 2 < J && flag != 0 &&
           Turn(s.O(n + 1), s.V(n + 2), s.V(n + 3)) == 2 &&
           ((LongerX(V[n + 1], V[n], Xgrid) && LongerX(V[n + 2], V[n + 3], Xgrid)) ||
            (LongerY(V[n + 1], V[n], Ygrid) && LongerY(V[n + 2], V[n + 3], Ygrid)))) {
         flag = -1;
-        ++n;
+        ++n; ++gHits[1];
       }
     }
 
@@ -152,7 +154,7 @@ int TautPass(Taut& s, int Xgrid, int Ygrid, int Turner) {
         ++j;
         Z[j] = O[I[j]];
         C[j] = 'f';
-        flag = -1;
+        flag = -1; ++gHits[2];
       } else {
         const Point pivot = H[j];
         s.Push(pivot, 'r', s.lastPivot, pivot);
@@ -182,7 +184,7 @@ int TautPass(Taut& s, int Xgrid, int Ygrid, int Turner) {
         Z[j] = before;
         H[j] = O[n - 1];
         I[j] = n - 1;
-        C[j] = 'b';
+        C[j] = 'b'; ++gHits[3];
       }
 
       // The shorter route over one of the two offset corners; a tie takes the later one.
@@ -192,15 +194,15 @@ int TautPass(Taut& s, int Xgrid, int Ygrid, int Turner) {
       const float d1 = static_cast<float>(Dist(Z[j], later) + Dist(beyond, later));
       const float d2 = static_cast<float>(Dist(Z[j], earlier) + Dist(beyond, earlier));
       Point candidate = later;
-      char CC = 'f';
+      char CC = 'f'; ++gHits[14];
       int candidateIndex = m1;
       if (d2 < d1) {
         candidate = earlier;
-        CC = 'c';
+        CC = 'c'; ++gHits[15];
         candidateIndex = m1 - 1;
       }
 
-      if (FunGeAngle2(Z[j], candidate, beyond) == 1) s.Push(beyond, 'r', -1, O[m1 + 1]);
+      if (FunGeAngle2(Z[j], candidate, beyond) == 1) { s.Push(beyond, 'r', -1, O[m1 + 1]); ++gHits[4]; }
 
       if (I[j] != -1) {
         const Point top = Z[j];
@@ -208,13 +210,13 @@ int TautPass(Taut& s, int Xgrid, int Ygrid, int Turner) {
             (std::abs(top.y - candidate.y) > 2 * Ygrid && std::abs(top.x - candidate.x) > Xgrid)) {
           // Chain along the offset contour up to the notch.
           const int j0 = j;
-          const int m0 = I[j];
+          const int m0 = I[j]; ++gHits[5];
           if (m0 + 1 < m1) s.PushKeepPivot(O[m0 + 1], 'r', m0 + 1);
           for (int m = m0 + 2; m <= n; ++m) {
             const Point Q = O[m];
             if (Turn(s.Zp(j - 1), s.Zp(j), Q) == -1) {
               s.PushKeepPivot(Q, 'r', m);
-            } else {
+            } else { ++gHits[13];
               --j;
               while (j > j0 && Either(Turn(s.Zp(j - 1), s.Zp(j), Q), -2, 1)) --j;
               if (m < n) s.PushKeepPivot(Q, 'r', m);
@@ -233,12 +235,12 @@ int TautPass(Taut& s, int Xgrid, int Ygrid, int Turner) {
       j = 1;
       Z[1] = O[n];
       I[1] = n;
-      C[1] = 'r';
+      C[1] = 'r'; ++gHits[6];
     } else if (!(P == Z[j])) {
       s.Push(P, 'b', n + 1, O[n + 1]);
     }
     if (P == V[J] && n + 1 == J - 2) {
-      s.Push(P, 'b', J - 2, O[n + 1]);
+      s.Push(P, 'b', J - 2, O[n + 1]); ++gHits[7];
       break;
     }
     ++n;
@@ -301,12 +303,12 @@ void OffsetAdvance(int J, int W, const PointArray& VERTEX, const PointArray& VER
 
     I[i + 1] = I[i + 1] + 1;
     Z[i + 1] = VERTEX0[I[i + 1]];
-    C[i + 1] = 'r';
+    C[i + 1] = 'r'; ++gHits[8];
     const Opt corner = PointAt(VERTEX0, J, I[i] + 1);
     if (corner && static_cast<float>(Dist(Z[i - 1], Z[i])) < static_cast<float>(Dist(*corner, Z[i + 1]))) {
       I[i] = I[i] + 1;
       Z[i] = VERTEX0[I[i]];
-      C[i] = 'f';
+      C[i] = 'f'; ++gHits[9];
     }
   }
 }
@@ -315,7 +317,7 @@ void OffsetAdvance(int J, int W, const PointArray& VERTEX, const PointArray& VER
 void SingleVertexClosure(int J, PointArray& Z, IntArray& I, TagArray& C) {
   Z[1] = Z[0];
   I[1] = J;
-  C[1] = 'r';
+  C[1] = 'r'; ++gHits[12];
 }
 
 // A polygon of one cell: the one vertex within a step of every contour vertex.
@@ -333,7 +335,7 @@ void OneCellCollapse(int J, int& W, const PointArray& VERTEX, PointArray& Z, Int
     I[0] = I[1] = index;
     C[0] = C[1] = tag;
     W = 1;
-    return;
+    return; ++gHits[11];
   }
 }
 
@@ -353,7 +355,7 @@ void StartTrim(int J, int& W, const PointArray& VERTEX, const PointArray& VERTEX
     I[k] = I[k + 1];
     C[k] = C[k + 1];
   }
-  W = W - 1;
+  W = W - 1; ++gHits[10];
 }
 
 int TautPolygon(char t, int J, int& W, const PointArray& VERTEX, const PointArray& VERTEX0, PointArray& H,

@@ -204,11 +204,11 @@ void TooLarge() {
 
 int PassDriver(int& J, PointArray& VERTEX, PassArrays& a) {
   char t = '@';
-  if (J > 1) VertexContour(J, VERTEX);
   int Turner = 0;
   int blick = 0;
-  while (t == '@' && J > 0) {
-    try {
+  try {
+    if (J > 1) VertexContour(J, VERTEX);
+    while (t == '@' && J > 0) {
       ConstructPass(J, VERTEX, a, Turner);
       t = Display(J, VERTEX, a);
       if (blick == 0 || blick == 1) {
@@ -216,12 +216,11 @@ int PassDriver(int& J, PointArray& VERTEX, PassArrays& a) {
         Corridor(t, J, VERTEX, a.VERTEX0, a.H, Xgrid, Ygrid, Xconst, Turner);
         WritePolToFile(VERTEX, a.VERTEX0, a.Z, a.C, J, J, a.W, blick);
       }
-    } catch (const CapacityExceeded&) {
-      TooLarge();
-      return 0;
+      ++blick;
+      Turner = (Turner + 1) % 2;
     }
-    ++blick;
-    Turner = (Turner + 1) % 2;
+  } catch (const CapacityExceeded&) {
+    TooLarge();
   }
   return 0;
 }

@@ -393,8 +393,8 @@ TEST(Limits, WarningAt994AlsoAfterLengtheningAndForcedFinishAt999) {
   EXPECT_EQ(d.clockMs, 6000 + 2 * 3 * (1500 + 600) + 36);
   const std::string warning = Marker(6914, 6464, 10) + MoveTo(6926, 6464) + "setcolor 12\nsettextstyle 8 0 3\n" +
                               kWarning + "delay 1500\nsetcolor 0\nsettextstyle 8 0 3\n" + kWarning + "delay 600\n";
-  EXPECT_NE(d.trace.find("getch 114\n" + L({"setcolor 12", "lineto 6926 6464", "moveto 6902 6452", "setcolor 15",
-                                           "lineto 6914 6452", "moveto 6914 6464"}) +
+  EXPECT_NE(d.trace.find("getch 114\n" + L({"setcolor 12", "lineto 6926 6464", "moveto 6914 6452", "setcolor 15",
+                                           "lineto 6914 6464", "moveto 6926 6464"}) +
                          warning + warning + warning + "getch 108\n"),
             std::string::npos);
   const std::string forced = Marker(6950, 6500, 12) + "getch 122\n";

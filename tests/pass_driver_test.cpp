@@ -294,6 +294,111 @@ TEST(PassSessions, OpenFinishWithoutAnEdgeRunsNoPass) {
   EXPECT_EQ(r.s.out, "");
 }
 
+// Worked contours, both rotations, each written after '@' and then 'q'.
+TEST(WorkedContours, LShape) {
+  // (950,500) (1022,500) (1022,536) (986,536) (986,572) (950,572): a
+  // three-cell-wide L. Clockwise the polygon cuts across the inner corner at
+  // the offset corner (998,548); counter-clockwise it runs round the inset
+  // offset contour and bends at the contour's inner corner (986,536).
+  const Outcome r = Korvane("worked-l", std::string("*n") + "rrrrrr" + "ddd" + "lll" + "ddd" + "lll" + "uuuuuu" + "@q");
+  EXPECT_EQ(r.file(),
+            "\n6\n1022 , 536 , 986 , 536 , 986 , 572 , 950 , 572 , 950 , 500 , \n1022 , 500 , 1022 , 536 , \n"
+            "\n6\n1034 , 548 , 998 , 548 , 998 , 584 , 938 , 584 , 938 , 488 , \n1034 , 488 , 1034 , 548 , \n"
+            "\n6\n1022 , 536 , 1022 , 500 , 950 , 500 , 950 , 572 , 986 , 572 , \n998 , 548 , 1022 , 536 , \n"
+            "\n6\nb , b , b , b , b , r , b , \n"
+            "\n6\n1010 , 524 , 1010 , 512 , 962 , 512 , 962 , 560 , 974 , 560 , \n974 , 524 , 1010 , 524 , \n"
+            "\n6\n1010 , 512 , 1010 , 524 , 986 , 536 , 974 , 560 , 962 , 560 , \n962 , 512 , 1010 , 512 , \n"
+            "\n6\nb , r , b , r , r , r , r , \n");
+  EXPECT_EQ(r.s.out, "");
+}
+
+TEST(WorkedContours, RectangleOneStepTall) {
+  // (950,500) (986,500) (986,512) (950,512). Clockwise the polygon is the
+  // contour. Counter-clockwise the inset offset contour turns inside out and
+  // the polygon shrinks to a there-and-back between (974,512) and (962,512):
+  // the forward pass's start case puts the offset corner (962,512) on it and
+  // its end comes back to the offset start, marked as a return point.
+  const Outcome r = Korvane("worked-flat", std::string("*n") + "rrrdlllu" + "@q");
+  EXPECT_EQ(r.file(),
+            "\n4\n986 , 512 , 950 , 512 , 950 , 500 , 986 , 500 , 986 , 512 , \n\n"
+            "\n4\n998 , 524 , 938 , 524 , 938 , 488 , 998 , 488 , 998 , 524 , \n\n"
+            "\n4\n986 , 512 , 986 , 500 , 950 , 500 , 950 , 512 , 986 , 512 , \n\n"
+            "\n4\nb , b , b , b , b , \n"
+            "\n4\n974 , 500 , 974 , 512 , 962 , 512 , 962 , 500 , 974 , 500 , \n\n"
+            "\n2\n974 , 512 , 962 , 512 , 974 , 512 , \n"
+            "\n2\nf , r , r , \n");
+  EXPECT_EQ(r.s.out, "");
+}
+
+TEST(WorkedContours, UWithOneCellNotchClockwise) {
+  // A 3 x 3-cell square with a one-cell notch two cells deep from the top:
+  // (950,500) (962,500) (962,524) (974,524) (974,500) (986,500) (986,536)
+  // (950,536). The forward pass finds the notch and takes its later offset
+  // corner (962,512) on a tie; the tooth repair turns its 'f' into 'c'.
+  const Outcome r = Korvane("worked-notch", std::string("*n") + "rddruurdddllluuu" + "q");
+  EXPECT_EQ(r.file(),
+            "\n8\n986 , 536 , 950 , 536 , 950 , 500 , 962 , 500 , 962 , 524 , \n"
+            "974 , 524 , 974 , 500 , 986 , 500 , 986 , 536 , \n"
+            "\n8\n998 , 548 , 938 , 548 , 938 , 488 , 974 , 488 , 974 , 512 , \n"
+            "962 , 512 , 962 , 488 , 998 , 488 , 998 , 548 , \n"
+            "\n7\n986 , 536 , 986 , 500 , 974 , 500 , 962 , 512 , 962 , 500 , \n"
+            "950 , 500 , 950 , 536 , 986 , 536 , \n"
+            "\n7\nb , b , b , c , b , b , b , b , \n");
+}
+
+// A contour beyond the arrays' capacity: the message, one key, the end; the
+// drawing file keeps what it held.
+PointArray gBig;
+int gBigJ = 0;
+int RunBig() {
+  static PassArrays a;
+  return korvane::PassDriver(gBigJ, gBig, a);
+}
+
+TEST(PassSessions, PolygonTooLargeIsReportedAndEndsTheEditor) {
+  const fs::path dir = km_test::FreshDir("too-large");
+  km_test::WriteFile(dir / "DataMyDrawing.txt", "earlier pass");
+  for (int i = 0; i < korvane::kCapacity; ++i) {
+    gBig[i] = Point{static_cast<std::int16_t>(100 + 12 * ((i + 1) / 2)), static_cast<std::int16_t>(100 + 12 * (i / 2))};
+  }
+  gBigJ = korvane::kCapacity;  // one point more than the arrays hold
+  const fs::path previous = fs::current_path();
+  fs::current_path(dir);
+  std::ostringstream trace;
+  bgi::HeadlessOptions options;
+  options.trace = &trace;
+  const bgi::HeadlessResult result = bgi::runHeadless(&RunBig, "q@", options);
+  fs::current_path(previous);
+  EXPECT_EQ(result.exitCode, 0);
+  EXPECT_EQ(trace.str(),
+            "settextstyle 8 0 3\nsetcolor 12\n"
+            "outtextxy 62 12 \" The polygon is too large to be built. \\n\"\ngetch 113\n");
+  EXPECT_EQ(km_test::ReadFile(dir / "DataMyDrawing.txt"), "earlier pass");
+}
+
+TEST(WorkedContours, Staircase) {
+  // Three steps of three cells: (950,500) (986,500) (986,536) (1022,536)
+  // (1022,572) (1058,572) (1058,608) (950,608). Both polygons zigzag between
+  // the contour's inner corners and offset corners; the counter-clockwise
+  // pass starts at (1058,572), and its start fix-up finds no case A junction
+  // and no right turn to re-route.
+  const Outcome r = Korvane("worked-stairs", std::string("*n") + "rrrdddrrrdddrrrddd" + "lllllllll" + "uuuuuuuuu" + "@q");
+  EXPECT_EQ(r.file(),
+            "\n8\n1058 , 608 , 950 , 608 , 950 , 500 , 986 , 500 , 986 , 536 , \n"
+            "1022 , 536 , 1022 , 572 , 1058 , 572 , 1058 , 608 , \n"
+            "\n8\n1070 , 620 , 938 , 620 , 938 , 488 , 998 , 488 , 998 , 524 , \n"
+            "1034 , 524 , 1034 , 560 , 1070 , 560 , 1070 , 620 , \n"
+            "\n8\n1058 , 608 , 1058 , 572 , 1034 , 560 , 1022 , 536 , 998 , 524 , \n"
+            "986 , 500 , 950 , 500 , 950 , 608 , 1058 , 608 , \n"
+            "\n8\nb , b , r , b , r , b , b , b , b , \n"
+            "\n8\n1046 , 596 , 1046 , 584 , 1010 , 584 , 1010 , 548 , 974 , 548 , \n"
+            "974 , 512 , 962 , 512 , 962 , 596 , 1046 , 596 , \n"
+            "\n8\n1046 , 584 , 1046 , 596 , 962 , 596 , 962 , 512 , 974 , 512 , \n"
+            "986 , 536 , 1010 , 548 , 1022 , 572 , 1046 , 584 , \n"
+            "\n8\nb , r , r , r , r , b , r , b , r , \n");
+  EXPECT_EQ(r.s.out, kReached);
+}
+
 }  // namespace sessions
 
 // Whole passes on contours whose corridor never touches itself: random

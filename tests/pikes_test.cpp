@@ -93,18 +93,19 @@ TEST_F(Pikes, SweepResumesTwoIndicesAfterACut) {
 }
 
 TEST_F(Pikes, TipFirstTieCutsOnlyAwayFromTheStartAndNotOnALeftTurn) {
-  const auto run = [&](int x0, int y0) {
+  // Q lies as far from the run start as the tip does.
+  const auto run = [&](int x0, int y0, int qx, int qy) {
     Set({{x0, y0, 0, 'b'}, {0, 0, 1, 'b'}, {60, 80, 10, 'f'}, {48, 92, 12, 'c'}, {0, 200, 14, 'b'},
          {100, 300, 15, 'b'}});
-    O[9] = O[13] = P(80, 60);  // as far from Z[1] as the tip
+    O[9] = O[13] = P(qx, qy);
     O[12] = Z[3];
     Sweep();
   };
-  run(-60, -80);  // the run starts at Z[0]
+  run(-60, -80, 100, 40);  // the run starts at Z[0]
   Expect(2, 60, 80, 10, 'f');
-  run(0, -100);  // left turn at the run start
+  run(0, -100, 80, 60);  // left turn at the run start
   Expect(2, 60, 80, 10, 'f');
-  run(-100, 0);  // right turn
+  run(-100, 0, 80, 60);  // right turn
   Expect(2, 80, 60, 9, 'F');
   Expect(3, 80, 60, 13, 'F');
 }
@@ -127,7 +128,7 @@ TEST_F(Pikes, TipSecondTieCutsOnlyBeforeTheEndAndNotOnALeftTurn) {
 
 TEST_F(Pikes, FailingHorizontalFormDoesNotTryTheVerticalOne) {
   const auto run = [&](int x3) {
-    Set({{-100, 0, 0, 'b'}, {0, 0, 1, 'b'}, {100, 100, 10, 'f'}, {x3, 88, 12, 'c'}, {0, 200, 14, 'b'},
+    Set({{-100, 0, 0, 'b'}, {0, 0, 1, 'b'}, {100, 100, 10, 'f'}, {x3, 88, 12, 'c'}, {0, 50, 14, 'b'},
          {100, 300, 15, 'b'}});
     O[9] = O[13] = P(50, 0);  // in the row of Z[1], not in its column
     O[12] = Z[3];
