@@ -9,10 +9,8 @@
 #include "editor/corrections.h"
 #include "editor/geometry.h"
 
-#include <cstdio>
 namespace korvane {
-int gHits[20];
-struct Dumper { ~Dumper(){ for(int i=0;i<20;++i) std::fprintf(stderr,"H%d=%d ",i,gHits[i]); std::fprintf(stderr,"\n");} } gDumper;
+
 namespace {
 
 using Opt = std::optional<Point>;
@@ -135,14 +133,14 @@ int TautPass(Taut& s, int Xgrid, int Ygrid, int Turner) {
       if (n + 1 < J && Turn(s.V(n - 1), s.V(n), s.O(n + 1)) == 2 &&
           (Turn(s.V(n + 2), s.V(n + 1), s.O(n)) == 2 || (n + 2 == J && Turner == 1)) &&
           ((LongerX(V[n + 1], V[n + 2], Xgrid) && LongerX(V[n], V[n - 1], Xgrid)) ||
-           (LongerY(V[n + 1], V[n + 2], Ygrid) && LongerY(V[n], V[n - 1], Ygrid)))) {
-        flag = -1; ++gHits[0]; }
+           (LongerY(V[n + 1], V[n + 2], Ygrid) && LongerY(V[n], V[n - 1], Ygrid))))
+        flag = -1;
       if (Turn(s.V(n), s.V(n + 1), s.O(n + 2)) == 2 && n + 2 < J && flag != 0 &&
           Turn(s.O(n + 1), s.V(n + 2), s.V(n + 3)) == 2 &&
           ((LongerX(V[n + 1], V[n], Xgrid) && LongerX(V[n + 2], V[n + 3], Xgrid)) ||
            (LongerY(V[n + 1], V[n], Ygrid) && LongerY(V[n + 2], V[n + 3], Ygrid)))) {
         flag = -1;
-        ++n; ++gHits[1];
+        ++n;
       }
     }
 
@@ -154,7 +152,7 @@ int TautPass(Taut& s, int Xgrid, int Ygrid, int Turner) {
         ++j;
         Z[j] = O[I[j]];
         C[j] = 'f';
-        flag = -1; ++gHits[2];
+        flag = -1;
       } else {
         const Point pivot = H[j];
         s.Push(pivot, 'r', s.lastPivot, pivot);
@@ -184,7 +182,7 @@ int TautPass(Taut& s, int Xgrid, int Ygrid, int Turner) {
         Z[j] = before;
         H[j] = O[n - 1];
         I[j] = n - 1;
-        C[j] = 'b'; ++gHits[3];
+        C[j] = 'b';
       }
 
       // The shorter route over one of the two offset corners; a tie takes the later one.
@@ -194,15 +192,15 @@ int TautPass(Taut& s, int Xgrid, int Ygrid, int Turner) {
       const float d1 = static_cast<float>(Dist(Z[j], later) + Dist(beyond, later));
       const float d2 = static_cast<float>(Dist(Z[j], earlier) + Dist(beyond, earlier));
       Point candidate = later;
-      char CC = 'f'; ++gHits[14];
+      char CC = 'f';
       int candidateIndex = m1;
       if (d2 < d1) {
         candidate = earlier;
-        CC = 'c'; ++gHits[15];
+        CC = 'c';
         candidateIndex = m1 - 1;
       }
 
-      if (FunGeAngle2(Z[j], candidate, beyond) == 1) { s.Push(beyond, 'r', -1, O[m1 + 1]); ++gHits[4]; }
+      if (FunGeAngle2(Z[j], candidate, beyond) == 1) s.Push(beyond, 'r', -1, O[m1 + 1]);
 
       if (I[j] != -1) {
         const Point top = Z[j];
@@ -210,13 +208,13 @@ int TautPass(Taut& s, int Xgrid, int Ygrid, int Turner) {
             (std::abs(top.y - candidate.y) > 2 * Ygrid && std::abs(top.x - candidate.x) > Xgrid)) {
           // Chain along the offset contour up to the notch.
           const int j0 = j;
-          const int m0 = I[j]; ++gHits[5];
+          const int m0 = I[j];
           if (m0 + 1 < m1) s.PushKeepPivot(O[m0 + 1], 'r', m0 + 1);
           for (int m = m0 + 2; m <= n; ++m) {
             const Point Q = O[m];
             if (Turn(s.Zp(j - 1), s.Zp(j), Q) == -1) {
               s.PushKeepPivot(Q, 'r', m);
-            } else { ++gHits[13];
+            } else {
               --j;
               while (j > j0 && Either(Turn(s.Zp(j - 1), s.Zp(j), Q), -2, 1)) --j;
               if (m < n) s.PushKeepPivot(Q, 'r', m);
@@ -235,12 +233,12 @@ int TautPass(Taut& s, int Xgrid, int Ygrid, int Turner) {
       j = 1;
       Z[1] = O[n];
       I[1] = n;
-      C[1] = 'r'; ++gHits[6];
+      C[1] = 'r';
     } else if (!(P == Z[j])) {
       s.Push(P, 'b', n + 1, O[n + 1]);
     }
     if (P == V[J] && n + 1 == J - 2) {
-      s.Push(P, 'b', J - 2, O[n + 1]); ++gHits[7];
+      s.Push(P, 'b', J - 2, O[n + 1]);
       break;
     }
     ++n;
@@ -303,12 +301,12 @@ void OffsetAdvance(int J, int W, const PointArray& VERTEX, const PointArray& VER
 
     I[i + 1] = I[i + 1] + 1;
     Z[i + 1] = VERTEX0[I[i + 1]];
-    C[i + 1] = 'r'; ++gHits[8];
+    C[i + 1] = 'r';
     const Opt corner = PointAt(VERTEX0, J, I[i] + 1);
     if (corner && static_cast<float>(Dist(Z[i - 1], Z[i])) < static_cast<float>(Dist(*corner, Z[i + 1]))) {
       I[i] = I[i] + 1;
       Z[i] = VERTEX0[I[i]];
-      C[i] = 'f'; ++gHits[9];
+      C[i] = 'f';
     }
   }
 }
@@ -317,7 +315,7 @@ void OffsetAdvance(int J, int W, const PointArray& VERTEX, const PointArray& VER
 void SingleVertexClosure(int J, PointArray& Z, IntArray& I, TagArray& C) {
   Z[1] = Z[0];
   I[1] = J;
-  C[1] = 'r'; ++gHits[12];
+  C[1] = 'r';
 }
 
 // A polygon of one cell: the one vertex within a step of every contour vertex.
@@ -335,14 +333,14 @@ void OneCellCollapse(int J, int& W, const PointArray& VERTEX, PointArray& Z, Int
     I[0] = I[1] = index;
     C[0] = C[1] = tag;
     W = 1;
-    return; ++gHits[11];
+    return;
   }
 }
 
 // Drops a second vertex that only steps one cell off the start.
 void StartTrim(int J, int& W, const PointArray& VERTEX, const PointArray& VERTEX0, PointArray& Z, IntArray& I,
                TagArray& C, int Xgrid, int Ygrid) {
-  if (!Same(Opt(Z[1]), PointAt(VERTEX0, J, I[1]))) return;
+  if (W < 1 || !Same(Opt(Z[1]), PointAt(VERTEX0, J, I[1]))) return;
   const Opt S = PointAt(VERTEX, J, I[0]);
   const Opt T = PointAt(VERTEX, J, I[W - 1]);
   if (!S || !T) return;
@@ -355,7 +353,7 @@ void StartTrim(int J, int& W, const PointArray& VERTEX, const PointArray& VERTEX
     I[k] = I[k + 1];
     C[k] = C[k + 1];
   }
-  W = W - 1; ++gHits[10];
+  W = W - 1;
 }
 
 int TautPolygon(char t, int J, int& W, const PointArray& VERTEX, const PointArray& VERTEX0, PointArray& H,

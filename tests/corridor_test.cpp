@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <cctype>
+#include <algorithm>
 #include <cstdint>
 #include <initializer_list>
 #include <sstream>
@@ -107,39 +107,25 @@ TEST(Corridor, LeavesTheEndsOfHAndEverythingOnEnter) {
   EXPECT_EQ(h[J], (Point{3, 4}));
 }
 
-// The recorded drawing files: the first pass's contour is normalised
-// clockwise and its offset contour follows from it; the second pass's offset
-// contour follows from the same contour normalised counter-clockwise.
-// Reads the blocks of a drawing file, which come in the order contour, offset
-// contour, polygon, tags, then offset contour, polygon, tags; a tag block
-// comes back empty.
-std::vector<Pts> ReadBlocks(const std::string& text) {
-  std::vector<std::string> tokens;
-  std::string token;
-  for (const char c : text) {
-    if (c == ',' || std::isspace(static_cast<unsigned char>(c))) {
-      if (!token.empty()) tokens.push_back(token);
-      token.clear();
-    } else {
-      token += c;
-    }
-  }
-  if (!token.empty()) tokens.push_back(token);
-
+// Reads the blocks of a drawing file: contour, offset contour, polygon, tags,
+// then offset contour, polygon, tags; a tag block comes back empty.
+std::vector<Pts> ReadBlocks(std::string text) {
+  std::replace(text.begin(), text.end(), ',', ' ');
+  std::istringstream in(text);
   std::vector<Pts> blocks;
-  std::size_t at = 0;
-  while (at < tokens.size()) {
-    const int last = std::stoi(tokens[at++]);
+  int last = 0;
+  while (in >> last) {
     const bool tags = blocks.size() % 7 == 3 || blocks.size() % 7 == 6;
     Pts p;
     for (int k = 0; k <= last; ++k) {
       if (tags) {
-        ++at;
-      } else {
-        const int x = std::stoi(tokens.at(at++));
-        const int y = std::stoi(tokens.at(at++));
-        p.push_back({static_cast<std::int16_t>(x), static_cast<std::int16_t>(y)});
+        std::string tag;
+        in >> tag;
+        continue;
       }
+      int x = 0, y = 0;
+      in >> x >> y;
+      p.push_back({static_cast<std::int16_t>(x), static_cast<std::int16_t>(y)});
     }
     blocks.push_back(p);
   }
@@ -163,6 +149,9 @@ Pts Normalised(const Pts& contour, int Turner) {
   return Chain(v, gJ);
 }
 
+// In the recorded drawing files the first pass's contour is normalised
+// clockwise and its offset contour follows from it; the second pass's offset
+// contour follows from the same contour normalised counter-clockwise.
 TEST(Corridor, MatchesTheRecordedDrawingFiles) {
   // Every recorded editor session that wrote a drawing file, but those ended
   // by Enter after the first pass, which write the backward pass's order.

@@ -141,6 +141,22 @@ TEST(TautPolygon, NarrowCounterClockwiseContoursShrink) {
             (Polygon{{{124, 112}, 0, 'r'}, {{112, 112}, 1, 'r'}, {{124, 112}, 4, 'b'}}));
 }
 
+TEST(TautPolygon, CounterClockwiseStaircaseChainsAlongTheOffsetContour) {
+  // A notch far from the top vertex: the chain follows the offset corners up
+  // to it and pops those the path passes on the right; the start trim then
+  // drops the second vertex one step off the start.
+  const Pts stairs{{156, 96},  {144, 96},  {144, 108}, {132, 108}, {132, 120}, {120, 120},
+                   {120, 132}, {108, 132}, {108, 144}, {156, 144}, {156, 96}};
+  EXPECT_EQ(RunPass(stairs, 1)->Result(),
+            (Polygon{{{144, 108}, 0, 'r'}, {{120, 132}, 8, 'f'}, {{144, 132}, 9, 'r'}, {{144, 108}, 10, 'b'}}));
+}
+
+TEST(TautPolygon, EarlyEndPushesTheLastVertexTwice) {
+  // With the offset start swapped in, contour vertex J-2 equals vertex J.
+  const Pts tooth{{156, 96}, {96, 96}, {96, 108}, {108, 108}, {108, 120}, {144, 120}, {144, 108}, {156, 108}, {156, 96}};
+  EXPECT_EQ(RunPass(tooth, 1)->Result(), (Polygon{{{144, 108}, 0, 'r'}, {{108, 108}, 1, 'r'}, {{144, 108}, 6, 'b'}}));
+}
+
 TEST(TautPolygon, FullLengthContourStaysInsideItsArrays) {
   // An open staircase of 999 edges: every lookup past the last vertex has no point.
   Pts stairs;
