@@ -5,6 +5,8 @@
 // polygon turns left (-1) at contour vertices and right (1) at offset corners.
 #include "editor/backward.h"
 
+#include <cstdint>
+
 #include "editor/geometry.h"
 
 namespace korvane {
@@ -23,14 +25,24 @@ void CopyEntry(const PointArray& SrcP, const IntArray& SrcI, const TagArray& Src
   Put(DstP, DstI, DstC, to, SrcP[from], SrcI[from], SrcC[from]);
 }
 
-int Turn(const PointArray& P, int a, int b, const Point& q) { return FunGeAngle2(P[a], P[b], q); }
+// FunGeAngle2 at P[b] on the path P[a], P[b], q, worked out in place: the
+// exams call it in their innermost loops, once per offset corner of a chain.
+inline int Turn(const PointArray& P, int a, int b, const Point& q) {
+  const Point p1 = P[a];
+  const Point p2 = P[b];
+  const std::int64_t l = static_cast<std::int64_t>(q.y - p1.y) * (p2.x - p1.x);
+  const std::int64_t r = static_cast<std::int64_t>(p2.y - p1.y) * (q.x - p1.x);
+  if (l != r) return l > r ? 1 : -1;
+  const bool back = static_cast<std::int64_t>(p2.y - q.y) * (p2.y - p1.y) > 0 ||
+                    static_cast<std::int64_t>(p2.x - q.x) * (p2.x - p1.x) > 0;
+  return back ? 2 : -2;
+}
 
 // A contour point that a chain is built from. An index outside 0..J has no
 // point, and the chain cannot be built: the construction is abandoned.
-Point ContourPoint(const PointArray& V, int J, int i) {
-  const auto p = PointAt(V, J, i);
-  if (!p) throw CapacityExceeded{};
-  return *p;
+inline Point ContourPoint(const PointArray& V, int J, int i) {
+  if (i < 0 || i > J) throw CapacityExceeded{};
+  return V[i];
 }
 
 bool Stops(int t, int J) { return J <= 0 || t == Enter; }

@@ -4,9 +4,9 @@
 
 #include <filesystem>
 #include <functional>
-#include <initializer_list>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "bgi/headless.h"
 #include "editor/drawing_file.h"
@@ -15,187 +15,111 @@
 namespace {
 
 namespace fs = std::filesystem;
-using korvane::Point;
-using korvane::PointArray;
-using korvane::TagArray;
+using korvane::Point, korvane::PointArray;
 
-std::function<void()> gBody;
-int RunBody() {
-  gBody();
-  return 0;
-}
-
-// Runs the writer in dir headless; returns its call trace.
-std::string WriteIn(const fs::path& dir, const PointArray& V, const PointArray& V0, const PointArray& U,
-                    const TagArray& E, int I, int J, int K, int blick, long long* clockMs = nullptr) {
-  gBody = [&] { korvane::WritePolToFile(V, V0, U, E, I, J, K, blick); };
-  const fs::path previous = fs::current_path();
-  fs::current_path(dir);
-  std::ostringstream trace;
-  bgi::HeadlessOptions options;
-  options.trace = &trace;
-  const bgi::HeadlessResult result = bgi::runHeadless(&RunBody, "", options);
-  fs::current_path(previous);
-  if (clockMs != nullptr) *clockMs = result.clockMs;
-  return trace.str();
-}
-
-PointArray Chain(std::initializer_list<Point> points) {
+PointArray Points(const std::vector<Point>& points) {
   PointArray a;
-  int i = 0;
-  for (const Point& p : points) a[i++] = p;
+  for (std::size_t i = 0; i < points.size(); ++i) a[static_cast<int>(i)] = points[i];
   return a;
 }
 
-TagArray Tags(const std::string& tags) {
-  TagArray a;
-  for (int i = 0; i < static_cast<int>(tags.size()); ++i) a[i] = tags[static_cast<std::size_t>(i)];
-  return a;
-}
-
-// The square of the worked example.
-struct Example {
-  PointArray V = Chain({{136, 136}, {100, 136}, {100, 100}, {136, 100}, {136, 136}});
-  PointArray V0 = Chain({{148, 148}, {88, 148}, {88, 88}, {148, 88}, {148, 148}});
-  PointArray U = Chain({{136, 136}, {136, 100}, {100, 100}, {100, 136}, {124, 148}, {136, 136}});
-  TagArray E = Tags("bbbcgb");
+// The square of the worked example: contour, offset contour, polygon, tags.
+struct Drawing {
+  PointArray V = Points({{136, 136}, {100, 136}, {100, 100}, {136, 100}, {136, 136}});
+  PointArray V0 = Points({{148, 148}, {88, 148}, {88, 88}, {148, 88}, {148, 148}});
+  PointArray U = Points({{136, 136}, {136, 100}, {100, 100}, {100, 136}, {124, 148}, {136, 136}});
+  std::string E = "bbbcgb";
+  int I = 4, J = 4, K = 5;
 };
 
-const std::string kExampleFile =
-    "\n"
-    "4\n"
-    "136 , 136 , 100 , 136 , 100 , 100 , 136 , 100 , 136 , 136 , \n"
-    "\n"
-    "\n"
-    "4\n"
-    "148 , 148 , 88 , 148 , 88 , 88 , 148 , 88 , 148 , 148 , \n"
-    "\n"
-    "\n"
-    "5\n"
-    "136 , 136 , 136 , 100 , 100 , 100 , 100 , 136 , 124 , 148 , \n"
-    "136 , 136 , \n"
-    "\n"
-    "5\n"
-    "b , b , b , c , f , b , \n";
+std::function<void()> gBody;
+int RunBody() { return gBody(), 0; }
 
-const std::string kNotSaved =
-    "settextstyle 8 0 3\nsetcolor 12\n"
-    "outtextxy 62 12 \" The drawing could not be saved to DataMyDrawing.txt \\n\"\n"
-    "delay 2000\nsetcolor 0\n"
-    "outtextxy 62 12 \" The drawing could not be saved to DataMyDrawing.txt \\n\"\n";
-
-TEST(DrawingFile, WorkedExampleByteForByte) {
-  const fs::path dir = km_test::FreshDir("writer-example");
-  const Example x;
-  EXPECT_EQ(WriteIn(dir, x.V, x.V0, x.U, x.E, 4, 4, 5, 0), "");
-  EXPECT_EQ(km_test::ReadFile(dir / "DataMyDrawing.txt"), kExampleFile);
-  // Nothing but the drawing file is left behind.
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
-}
-
-TEST(DrawingFile, TenPointsAndTenTagsFillWholeLines) {
-  const fs::path dir = km_test::FreshDir("writer-ten");
-  PointArray U;
-  for (int i = 0; i <= 9; ++i) U[i] = Point{static_cast<std::int16_t>(i), static_cast<std::int16_t>(10 * i)};
-  const PointArray V0 = Chain({{1, 2}});
-  WriteIn(dir, V0, V0, U, Tags("bbrrffccgg"), 0, 0, 9, 1);
-  EXPECT_EQ(km_test::ReadFile(dir / "DataMyDrawing.txt"),
-            "\n0\n1 , 2 , \n"
-            "\n9\n0 , 0 , 1 , 10 , 2 , 20 , 3 , 30 , 4 , 40 , \n5 , 50 , 6 , 60 , 7 , 70 , 8 , 80 , 9 , 90 , \n\n"
-            "\n9\nb , b , r , r , f , f , c , c , f , f , \n\n");
-}
-
-TEST(DrawingFile, SinglePointBlocksAndNegativeCoordinates) {
-  const fs::path dir = km_test::FreshDir("writer-single");
-  const PointArray V = Chain({{0, 5}, {-12, 5}});
-  const PointArray V0 = Chain({{-12, -7}, {-1000, 32767}});
-  const PointArray U = Chain({{-3, 0}});
-  WriteIn(dir, V, V0, U, Tags("r"), 1, 1, 0, 0);
-  EXPECT_EQ(km_test::ReadFile(dir / "DataMyDrawing.txt"),
-            "\n1\n0 , 5 , -12 , 5 , \n"
-            "\n1\n-12 , -7 , -1000 , 32767 , \n"
-            "\n0\n-3 , 0 , \n"
-            "\n0\nr , \n");
-}
-
-TEST(DrawingFile, PassOneAppendsThreeBlocks) {
-  const fs::path dir = km_test::FreshDir("writer-append");
-  const Example x;
-  WriteIn(dir, x.V, x.V0, x.U, x.E, 4, 4, 5, 0);
-  const PointArray V0 = Chain({{124, 124}, {112, 124}});
-  const PointArray U = Chain({{124, 124}, {112, 124}});
-  WriteIn(dir, x.V, V0, U, Tags("gc"), 4, 1, 1, 1);
-  const std::string second = "\n1\n124 , 124 , 112 , 124 , \n\n1\n124 , 124 , 112 , 124 , \n\n1\nf , c , \n";
-  EXPECT_EQ(km_test::ReadFile(dir / "DataMyDrawing.txt"), kExampleFile + second);
-
-  // Without an earlier file, pass 1 creates one with its three blocks.
-  const fs::path alone = km_test::FreshDir("writer-append-alone");
-  WriteIn(alone, x.V, V0, U, Tags("gc"), 4, 1, 1, 1);
-  EXPECT_EQ(km_test::ReadFile(alone / "DataMyDrawing.txt"), second);
-}
-
-TEST(DrawingFile, PassZeroReplacesTheFile) {
-  const fs::path dir = km_test::FreshDir("writer-twice");
-  km_test::WriteFile(dir / "DataMyDrawing.txt", std::string(5000, 'x'));
-  const Example x;
-  WriteIn(dir, x.V, x.V0, x.U, x.E, 4, 4, 5, 0);
-  WriteIn(dir, x.V, x.V0, x.U, x.E, 4, 4, 5, 0);
-  EXPECT_EQ(km_test::ReadFile(dir / "DataMyDrawing.txt"), kExampleFile);
-}
-
-TEST(DrawingFile, StaleTemporaryFileIsReplaced) {
-  const fs::path dir = km_test::FreshDir("writer-stale");
-  km_test::WriteFile(dir / "DataMyDrawing.txt.tmp", "half a file");
-  const Example x;
-  EXPECT_EQ(WriteIn(dir, x.V, x.V0, x.U, x.E, 4, 4, 5, 0), "");
-  EXPECT_EQ(km_test::ReadFile(dir / "DataMyDrawing.txt"), kExampleFile);
-  EXPECT_FALSE(fs::exists(dir / "DataMyDrawing.txt.tmp"));
-}
-
-TEST(DrawingFile, UnwritableDrawingFileIsReported) {
-  // A directory in the drawing file's place cannot be replaced, not even by root.
-  const fs::path dir = km_test::FreshDir("writer-blocked");
-  fs::create_directory(dir / "DataMyDrawing.txt");
-  const Example x;
-  long long clockMs = 0;
-  EXPECT_EQ(WriteIn(dir, x.V, x.V0, x.U, x.E, 4, 4, 5, 0, &clockMs), kNotSaved);
-  EXPECT_EQ(clockMs, 2000);
-  EXPECT_TRUE(fs::is_directory(dir / "DataMyDrawing.txt"));
-  EXPECT_FALSE(fs::exists(dir / "DataMyDrawing.txt.tmp"));
-  // Pass 1 cannot read the old content either.
-  EXPECT_EQ(WriteIn(dir, x.V, x.V0, x.U, x.E, 4, 4, 5, 1), kNotSaved);
-}
-
-TEST(DrawingFile, FailedWriteKeepsThePreviousFile) {
-  const fs::path dir = km_test::FreshDir("writer-keep");
-  const Example x;
-  WriteIn(dir, x.V, x.V0, x.U, x.E, 4, 4, 5, 0);
-  // The temporary file cannot be made where a directory stands in its way.
-  fs::create_directory(dir / "DataMyDrawing.txt.tmp");
-  fs::create_directory(dir / "DataMyDrawing.txt.tmp" / "inside");
-  EXPECT_EQ(WriteIn(dir, x.V, x.V0, x.U, x.E, 4, 4, 5, 1), kNotSaved);
-  EXPECT_EQ(km_test::ReadFile(dir / "DataMyDrawing.txt"), kExampleFile);
-  // Each call stands alone: the next one succeeds once the way is free.
-  fs::remove_all(dir / "DataMyDrawing.txt.tmp");
-  EXPECT_EQ(WriteIn(dir, x.V, x.V0, x.U, x.E, 4, 4, 5, 1), "");
-  EXPECT_EQ(km_test::ReadFile(dir / "DataMyDrawing.txt"), kExampleFile + kExampleFile.substr(kExampleFile.find("\n4\n148")));
-}
-
-TEST(DrawingFile, MissingDirectoryIsReported) {
-  const fs::path dir = km_test::FreshDir("writer-gone");
-  const fs::path sub = dir / "sub";
-  fs::create_directory(sub);
-  const Example x;
-  gBody = [&] { korvane::WritePolToFile(x.V, x.V0, x.U, x.E, 4, 4, 5, 0); };
-  const fs::path previous = fs::current_path();
-  fs::current_path(sub);
-  fs::remove(sub);  // the working directory is gone: nothing can be created in it
+// Runs the writer headless in dir (the working directory as it is when
+// empty); returns its trace and the virtual time it took.
+std::pair<std::string, long long> Write(const fs::path& dir, const Drawing& d, int blick) {
+  gBody = [&] {
+    korvane::TagArray E;
+    for (std::size_t i = 0; i < d.E.size(); ++i) E[static_cast<int>(i)] = d.E[i];
+    const fs::path previous = dir.empty() ? fs::path() : fs::current_path();
+    if (!dir.empty()) fs::current_path(dir);
+    korvane::WritePolToFile(d.V, d.V0, d.U, E, d.I, d.J, d.K, blick);
+    if (!dir.empty()) fs::current_path(previous);
+  };
   std::ostringstream trace;
   bgi::HeadlessOptions options;
   options.trace = &trace;
-  bgi::runHeadless(&RunBody, "", options);
+  const long long clockMs = bgi::runHeadless(&RunBody, "", options).clockMs;
+  return {trace.str(), clockMs};
+}
+std::string Trace(const fs::path& dir, const Drawing& d, int blick) { return Write(dir, d, blick).first; }
+std::string Saved(const fs::path& dir) { return km_test::ReadFile(dir / "DataMyDrawing.txt"); }
+
+const std::string kOffsetAndPolygon =
+    "\n\n4\n148 , 148 , 88 , 148 , 88 , 88 , 148 , 88 , 148 , 148 , \n\n"
+    "\n5\n136 , 136 , 136 , 100 , 100 , 100 , 100 , 136 , 124 , 148 , \n136 , 136 , \n"
+    "\n5\nb , b , b , c , f , b , \n";
+const std::string kExampleFile =
+    "\n4\n136 , 136 , 100 , 136 , 100 , 100 , 136 , 100 , 136 , 136 , \n" + kOffsetAndPolygon;
+const std::string kMessage = "outtextxy 62 12 \" The drawing could not be saved to DataMyDrawing.txt \\n\"\n";
+const std::string kNotSaved = "settextstyle 8 0 3\nsetcolor 12\n" + kMessage + "delay 2000\nsetcolor 0\n" + kMessage;
+
+TEST(DrawingFile, PassZeroReplacesTheFileAndPassOneAppends) {
+  const fs::path dir = km_test::FreshDir("writer-example");
+  km_test::WriteFile(dir / "DataMyDrawing.txt", std::string(5000, 'x'));
+  km_test::WriteFile(dir / "DataMyDrawing.txt.tmp", "half a file");
+  EXPECT_EQ(Trace(dir, Drawing{}, 0) + Trace(dir, Drawing{}, 0), "");
+  EXPECT_EQ(Saved(dir), kExampleFile);
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);  // nothing left beside it
+  const PointArray two = Points({{124, 124}, {112, 124}});
+  Trace(dir, {.V0 = two, .U = two, .E = "gc", .J = 1, .K = 1}, 1);
+  EXPECT_EQ(Saved(dir), kExampleFile + "\n1\n124 , 124 , 112 , 124 , \n\n1\n124 , 124 , 112 , 124 , \n\n1\nf , c , \n");
+}
+
+TEST(DrawingFile, BlockEdgeCases) {
+  // Ten points and ten tags fill whole lines; pass 1 without an earlier file creates it.
+  Drawing ten{.V0 = Points({{1, 2}}), .E = "bbrrffccgg", .I = 0, .J = 0, .K = 9};
+  for (int i = 0; i <= 9; ++i) ten.U[i] = Point{static_cast<std::int16_t>(i), static_cast<std::int16_t>(10 * i)};
+  const fs::path dir = km_test::FreshDir("writer-ten");
+  Trace(dir, ten, 1);
+  EXPECT_EQ(Saved(dir), "\n0\n1 , 2 , \n\n9\n0 , 0 , 1 , 10 , 2 , 20 , 3 , 30 , 4 , 40 , \n"
+                        "5 , 50 , 6 , 60 , 7 , 70 , 8 , 80 , 9 , 90 , \n\n"
+                        "\n9\nb , b , r , r , f , f , c , c , f , f , \n\n");
+  // Blocks of one edge, a polygon and tags of last index 0, negative coordinates.
+  const fs::path single = km_test::FreshDir("writer-single");
+  Trace(single, {.V = Points({{0, 5}, {-12, 5}}), .V0 = Points({{-12, -7}, {-1000, 32767}}), .U = Points({{-3, 0}}),
+                 .E = "r", .I = 1, .J = 1, .K = 0}, 0);
+  EXPECT_EQ(Saved(single), "\n1\n0 , 5 , -12 , 5 , \n\n1\n-12 , -7 , -1000 , 32767 , \n\n0\n-3 , 0 , \n\n0\nr , \n");
+}
+
+// A drawing file that cannot be written is reported, and what stood there stays.
+TEST(DrawingFile, FailedWritesAreReportedAndKeepThePreviousFile) {
+  // A directory in the drawing file's place cannot be replaced, not even by root.
+  const fs::path blocked = km_test::FreshDir("writer-blocked");
+  fs::create_directory(blocked / "DataMyDrawing.txt");
+  EXPECT_EQ(Write(blocked, Drawing{}, 0), std::make_pair(kNotSaved, 2000LL));
+  EXPECT_TRUE(fs::is_directory(blocked / "DataMyDrawing.txt"));
+  EXPECT_FALSE(fs::exists(blocked / "DataMyDrawing.txt.tmp"));
+  EXPECT_EQ(Trace(blocked, Drawing{}, 1), kNotSaved);  // nor can pass 1 read the old content
+
+  // A directory in the temporary file's way: the previous file stays whole,
+  // and the next write succeeds once the way is free.
+  const fs::path dir = km_test::FreshDir("writer-keep");
+  Trace(dir, Drawing{}, 0);
+  fs::create_directories(dir / "DataMyDrawing.txt.tmp" / "inside");
+  EXPECT_EQ(Trace(dir, Drawing{}, 1), kNotSaved);
+  EXPECT_EQ(Saved(dir), kExampleFile);
+  fs::remove_all(dir / "DataMyDrawing.txt.tmp");
+  EXPECT_EQ(Trace(dir, Drawing{}, 1), "");
+  EXPECT_EQ(Saved(dir), kExampleFile + kOffsetAndPolygon.substr(1));
+
+  // The working directory is gone: nothing can be created in it.
+  const fs::path sub = km_test::FreshDir("writer-gone") / "sub", previous = fs::current_path();
+  fs::create_directory(sub);
+  fs::current_path(sub);
+  fs::remove(sub);
+  EXPECT_EQ(Trace("", Drawing{}, 0), kNotSaved);
   fs::current_path(previous);
-  EXPECT_EQ(trace.str(), kNotSaved);
 }
 
 }  // namespace

@@ -1,249 +1,122 @@
 #include <gtest/gtest.h>
 
-#include <initializer_list>
+#include <sstream>
+#include <string>
+#include <tuple>
 
 #include "editor/corrections.h"
 
 namespace korvane {
 namespace {
 
-struct Vx {
-  int x, y, index;
-  char tag;
+Point P(int x, int y) { return Point{static_cast<std::int16_t>(x), static_cast<std::int16_t>(y)}; }
+
+// One step on a hand-built polygon "x,y,index,tag ..." with wall points "O9=x,y" (offset contour) or "V9=x,y"
+// (contour), checking the vertices listed as "k=x,y,index,tag". Wall points not listed lie far from everything.
+// Steps: 'S' pike sweep, 'C' closing pike pair, 'R' re-pulling (which must list every vertex of the result).
+struct Case {
+  const char* what;
+  char step;
+  std::string polygon, walls, expected;
+  int w = -1;  // a W below the polygon's own
 };
 
-// A polygon with both walls; wall points that a test does not set lie far
-// away from everything, so no condition holds by accident.
-class Pikes : public ::testing::Test {
- protected:
-  int J = 40;
-  int W = 0;
+void RunCase(const Case& c) {
+  SCOPED_TRACE(c.what);
+  const int J = 40;
   PointArray V, O, Z;
   IntArray I, K;
   TagArray C;
-
-  Pikes() {
-    for (int k = 0; k < kCapacity; ++k) {
-      V[k] = P(1000 + 2 * k, 990);
-      O[k] = P(1001 + 2 * k, 995);
-    }
-  }
-  static Point P(int x, int y) { return Point{static_cast<std::int16_t>(x), static_cast<std::int16_t>(y)}; }
-  void Set(std::initializer_list<Vx> vs) {
-    W = -1;
-    for (const Vx& v : vs) {
-      ++W;
-      Z[W] = P(v.x, v.y);
-      I[W] = v.index;
-      C[W] = v.tag;
-    }
-  }
-  void Expect(int k, int x, int y, int index, char tag) {
-    EXPECT_EQ(Z[k], P(x, y)) << "vertex " << k;
-    EXPECT_EQ(I[k], index) << "vertex " << k;
-    EXPECT_EQ(C[k], tag) << "vertex " << k;
-  }
-  void Sweep() { PikePairs(J, W, V, O, Z, I, C, Xgrid, Ygrid); }
-  void Closing() { ClosingPikePair(J, W, V, O, Z, I, C); }
-};
-
-TEST_F(Pikes, TipFirstPairIsCutToItsRoot) {
-  const auto setUp = [&] {
-    Set({{0, 40, 0, 'b'}, {100, 40, 1, 'b'}, {200, 100, 10, 'f'}, {188, 112, 12, 'c'}, {100, 200, 14, 'b'},
-         {0, 200, 15, 'b'}});
-    O[9] = O[13] = P(150, 106);
-    O[12] = Z[3];
+  for (int k = 0; k < kCapacity; ++k) V[k] = P(1000 + 2 * k, 990), O[k] = P(1001 + 2 * k, 995);
+  std::istringstream in;
+  const auto read = [&in](std::string s) {
+    EXPECT_TRUE(in.str().empty() || in.eof()) << "unread: " << in.str();
+    for (char& ch : s) ch = (ch == ',' || ch == '=') ? ' ' : ch;
+    in.clear();
+    in.str(s);
   };
-  setUp();
-  Sweep();  // 241.07 against 207.25
-  Expect(2, 150, 106, 9, 'F');
-  Expect(3, 150, 106, 13, 'F');
-
-  setUp();
-  W = 3;  // too short for the sweep
-  Sweep();
-  Expect(2, 200, 100, 10, 'f');
-  Expect(3, 188, 112, 12, 'c');
+  int W = -1, k, x, y, index, listed = 0;
+  char tag;
+  for (read(c.polygon); in >> x >> y >> index >> tag;) Z[++W] = P(x, y), I[W] = index, C[W] = tag;
+  for (read(c.walls); in >> tag >> k >> x >> y;) (tag == 'O' ? O : V)[k] = P(x, y);
+  if (c.w >= 0) W = c.w;
+  if (c.step == 'S') PikePairs(J, W, V, O, Z, I, C, Xgrid, Ygrid);
+  if (c.step == 'C') ClosingPikePair(J, W, V, O, Z, I, C);
+  if (c.step == 'R') PikeRepull(W, O, Z, I, K, C);
+  for (read(c.expected); in >> k >> x >> y >> index >> tag; ++listed)
+    EXPECT_EQ(std::tuple(Z[k], I[k], C[k]), std::tuple(P(x, y), index, tag)) << "vertex " << k;
+  EXPECT_TRUE(in.eof()) << c.expected;
+  if (c.step != 'R') return;
+  EXPECT_EQ(W, listed - 1);
+  for (k = 0; k <= W; ++k) EXPECT_EQ(K[k], I[k]) << "vertex " << k;
 }
 
-TEST_F(Pikes, SweepResumesTwoIndicesAfterACut) {
-  const auto setUp = [&] {
-    Set({{0, 40, 0, 'b'}, {188, 88, 10, 'c'}, {200, 100, 12, 'f'}, {100, 160, 20, 'f'}, {112, 172, 22, 'c'},
-         {300, 172, 24, 'b'}, {300, 300, 26, 'b'}});
-    O[9] = O[13] = P(150, 90);
-    O[12] = Z[2];
-    O[19] = O[23] = P(150, 166);
-    O[22] = Z[4];
+TEST(Pikes, PairsAreCutOnlyWhereTheRouteOverQIsShorter) {
+  const std::string cut = "0,40,0,b 100,40,1,b 200,100,10,f 188,112,12,c 100,200,14,b 0,200,15,b";
+  const std::string cutWalls = "O9=150,106 O13=150,106 O12=188,112";
+  const std::string two = "0,40,0,b 188,88,10,c 200,100,12,f 100,160,20,f 112,172,22,c 300,172,24,b 300,300,26,b";
+  const std::string twoWalls = "O9=150,90 O13=150,90 O12=200,100 O19=150,166 O23=150,166 O22=112,172";
+  // Ties: Q lies as far from the run start (or end) as the tip does.
+  const std::string tf = " 0,0,1,b 60,80,10,f 48,92,12,c 0,200,14,b 100,300,15,b", tfQ = " O12=48,92";
+  const std::string second = "0,0,0,b 60,80,10,c 72,92,12,f 0,200,14,b ", secondWalls = "O9=80,60 O13=80,60 O12=72,92";
+  // Q in the row of Z[1], not in its column.
+  const std::string across = "-100,0,0,b 0,0,1,b 100,100,10,f ", acrossEnd = ",88,12,c 0,50,14,b 100,300,15,b";
+  // A pair before the end (100,100); the walls close on (500,500) unless O[40] moves. Routes 50 + 100 at O9=140,30.
+  const std::string end = "0,0,0,b 100,0,1,b 130,40,10,f 160,80,12,c 100,100,15,b";
+  const std::string endWalls = "V40=500,500 O40=500,500 O13=150,50 ";
+  const Case cases[] = {
+      {"tip first, 241.07 against 207.25: cut to its root", 'S', cut, cutWalls, "2=150,106,9,F 3=150,106,13,F"},
+      {"W = 3: too short for the sweep", 'S', cut, cutWalls, "2=200,100,10,f 3=188,112,12,c", 3},
+      {"the tip-second cut at i = 2 skips the tip-first test at i = 3", 'S', two, twoWalls,
+       "1=150,90,9,F 2=150,90,13,F 3=100,160,20,f 4=112,172,22,c"},
+      {"without the first pike (a tooth there) the second is cut", 'S', two, twoWalls + " V10=200,100",
+       "1=188,88,10,c 3=150,166,19,F 4=150,166,23,F"},
+      {"tip-first tie, run from Z[0]", 'S', "-60,-80,0,b" + tf, "O9=100,40 O13=100,40" + tfQ, "2=60,80,10,f"},
+      {"tip-first tie, left turn", 'S', "0,-100,0,b" + tf, "O9=80,60 O13=80,60" + tfQ, "2=60,80,10,f"},
+      {"tip-first tie, right turn", 'S', "-100,0,0,b" + tf, "O9=80,60 O13=80,60" + tfQ, "2=80,60,9,F 3=80,60,13,F"},
+      {"tip-second tie, run ending at Z[W]", 'S', second + "-72,308,15,b", secondWalls, "2=72,92,12,f"},
+      {"tip-second tie, left turn at the run end", 'S', second + "0,300,15,b", secondWalls, "2=72,92,12,f"},
+      {"tip-second tie, right turn: cut", 'S', second + "-100,200,15,b", secondWalls, "1=80,60,9,F 2=80,60,13,F"},
+      {"both forms enter, the horizontal root row fails: no vertical try", 'S', across + "88" + acrossEnd,
+       "O9=50,0 O13=50,0 O12=88,88", "2=100,100,10,f 3=88,88,12,c"},
+      {"only the vertical form enters, and cuts", 'S', across + "112" + acrossEnd, "O9=50,0 O13=50,0 O12=112,88",
+       "2=50,0,9,F 3=50,0,13,F"},
+      {"R at the end, tie: marked", 'C', end, endWalls + "O9=140,30 O15=100,100", "2=130,40,10,g 3=160,80,12,g"},
+      {"R at the end, shorter over Q: cut", 'C', end, endWalls + "O9=120,0 O15=100,100", "2=120,0,9,F 3=150,50,13,F"},
+      {"R in the tip's row, tie: unchanged", 'C', end, endWalls + "O9=140,30 O15=40,80", "2=130,40,10,f 3=160,80,12,c"},
+      {"R in the tip's row, shorter: cut", 'C', end, endWalls + "O9=120,0 O15=40,80", "2=120,0,9,F"},
+      {"offset contour open at the end", 'C', end, endWalls + "O40=501,500 O9=140,30 O15=100,100", "2=130,40,10,f"},
+      {"closing pair, W < 3", 'C', "0,0,0,f 12,12,1,c 0,24,2,b", "", "0=0,0,0,f 1=12,12,1,c"},
   };
-  // The tip-second cut at i = 2 skips the tip-first test at i = 3.
-  setUp();
-  Sweep();
-  Expect(1, 150, 90, 9, 'F');
-  Expect(2, 150, 90, 13, 'F');
-  Expect(3, 100, 160, 20, 'f');
-  Expect(4, 112, 172, 22, 'c');
-
-  // Without the first pike (a tooth there), the second one is cut.
-  setUp();
-  V[10] = Z[2];
-  Sweep();
-  Expect(1, 188, 88, 10, 'c');
-  Expect(3, 150, 166, 19, 'F');
-  Expect(4, 150, 166, 23, 'F');
+  for (const Case& c : cases) RunCase(c);
 }
 
-TEST_F(Pikes, TipFirstTieCutsOnlyAwayFromTheStartAndNotOnALeftTurn) {
-  // Q lies as far from the run start as the tip does.
-  const auto run = [&](int x0, int y0, int qx, int qy) {
-    Set({{x0, y0, 0, 'b'}, {0, 0, 1, 'b'}, {60, 80, 10, 'f'}, {48, 92, 12, 'c'}, {0, 200, 14, 'b'},
-         {100, 300, 15, 'b'}});
-    O[9] = O[13] = P(qx, qy);
-    O[12] = Z[3];
-    Sweep();
+TEST(Pikes, Repull) {
+  const Case cases[] = {
+      {"no 'F': the polygon stays exactly", 'R', "0,0,0,b 100,0,3,f 100,100,7,g 0,100,-1,r 0,0,9,c", "",
+       "0=0,0,0,b 1=100,0,3,f 2=100,100,7,g 3=0,100,-1,r 4=0,0,9,c"},
+      {"chains on both sides of a cut pair; the pair was last, so the end comes twice", 'R',
+       "0,0,0,b 200,100,3,F 200,100,7,F 0,300,12,r", "O1=100,0 O2=100,100 O9=200,200 O10=100,200 O11=100,300",
+       "0=0,0,0,b 1=100,100,2,r 2=200,100,3,f 3=200,100,7,f 4=0,300,12,r 5=0,300,12,r"},
+      {"I[0] >= I[1]: the pair's first vertex replaces Z[0]; I[3] <= I[2] + 1: Z[3] is left out", 'R',
+       "10,10,5,b 20,20,5,F 30,30,9,F 40,40,10,b 50,50,11,r", "", "0=20,20,5,f 1=30,30,9,f 2=50,50,11,r"},
   };
-  run(-60, -80, 100, 40);  // the run starts at Z[0]
-  Expect(2, 60, 80, 10, 'f');
-  run(0, -100, 80, 60);  // left turn at the run start
-  Expect(2, 60, 80, 10, 'f');
-  run(-100, 0, 80, 60);  // right turn
-  Expect(2, 80, 60, 9, 'F');
-  Expect(3, 80, 60, 13, 'F');
+  for (const Case& c : cases) RunCase(c);
 }
 
-TEST_F(Pikes, TipSecondTieCutsOnlyBeforeTheEndAndNotOnALeftTurn) {
-  const auto run = [&](int x4, int y4) {
-    Set({{0, 0, 0, 'b'}, {60, 80, 10, 'c'}, {72, 92, 12, 'f'}, {0, 200, 14, 'b'}, {x4, y4, 15, 'b'}});
-    O[9] = O[13] = P(80, 60);
-    O[12] = Z[2];
-    Sweep();
-  };
-  run(-72, 308);  // the run ends at Z[W]
-  Expect(2, 72, 92, 12, 'f');
-  run(0, 300);  // left turn at the run end
-  Expect(2, 72, 92, 12, 'f');
-  run(-100, 200);  // right turn
-  Expect(1, 80, 60, 9, 'F');
-  Expect(2, 80, 60, 13, 'F');
-}
-
-TEST_F(Pikes, FailingHorizontalFormDoesNotTryTheVerticalOne) {
-  const auto run = [&](int x3) {
-    Set({{-100, 0, 0, 'b'}, {0, 0, 1, 'b'}, {100, 100, 10, 'f'}, {x3, 88, 12, 'c'}, {0, 50, 14, 'b'},
-         {100, 300, 15, 'b'}});
-    O[9] = O[13] = P(50, 0);  // in the row of Z[1], not in its column
-    O[12] = Z[3];
-    Sweep();
-  };
-  run(88);  // both forms enter; the horizontal root row fails
-  Expect(2, 100, 100, 10, 'f');
-  Expect(3, 88, 88, 12, 'c');
-  run(112);  // only the vertical form enters, and cuts
-  Expect(2, 50, 0, 9, 'F');
-  Expect(3, 50, 0, 13, 'F');
-}
-
-TEST_F(Pikes, ClosingPikePair) {
-  const auto setUp = [&](int qx, int rx, int ry) {
-    Set({{0, 0, 0, 'b'}, {100, 0, 1, 'b'}, {130, 40, 10, 'f'}, {160, 80, 12, 'c'}, {100, 100, 15, 'b'}});
-    O[J] = V[J] = P(500, 500);
-    O[9] = P(qx, qx == 140 ? 30 : 0);
-    O[13] = P(150, 50);
-    O[15] = P(rx, ry);
-  };
-  // R at the end, equal routes (50 + 100): the pair stays and is marked.
-  setUp(140, 100, 100);
-  Closing();
-  Expect(2, 130, 40, 10, 'g');
-  Expect(3, 160, 80, 12, 'g');
-  // R at the end, shorter over Q: cut.
-  setUp(120, 100, 100);
-  Closing();
-  Expect(2, 120, 0, 9, 'F');
-  Expect(3, 150, 50, 13, 'F');
-  // R in the row of the tip, equal routes: unchanged.
-  setUp(140, 40, 80);
-  Closing();
-  Expect(2, 130, 40, 10, 'f');
-  Expect(3, 160, 80, 12, 'c');
-  setUp(120, 40, 80);
-  Closing();
-  Expect(2, 120, 0, 9, 'F');
-  // The offset contour does not close on the contour's end.
-  setUp(140, 100, 100);
-  O[J] = P(501, 500);
-  Closing();
-  Expect(2, 130, 40, 10, 'f');
-  // Too short for a pair before the end.
-  Set({{0, 0, 0, 'f'}, {12, 12, 1, 'c'}, {0, 24, 2, 'b'}});
-  Closing();
-  Expect(0, 0, 0, 0, 'f');
-  Expect(1, 12, 12, 1, 'c');
-}
-
-TEST_F(Pikes, RepullWithoutMarksKeepsThePolygon) {
-  Set({{0, 0, 0, 'b'}, {100, 0, 3, 'f'}, {100, 100, 7, 'g'}, {0, 100, -1, 'r'}, {0, 0, 9, 'c'}});
-  const PointArray Z0 = Z;
-  const IntArray I0 = I;
-  const TagArray C0 = C;
-  PikeRepull(W, O, Z, I, K, C);
-  ASSERT_EQ(W, 4);
-  for (int k = 0; k <= W; ++k) {
-    EXPECT_EQ(Z[k], Z0[k]);
-    EXPECT_EQ(I[k], I0[k]);
-    EXPECT_EQ(C[k], C0[k]);
-    EXPECT_EQ(K[k], I0[k]);
-  }
-}
-
-TEST_F(Pikes, RepullPullsChainsOnBothSidesOfACutPair) {
-  Set({{0, 0, 0, 'b'}, {200, 100, 3, 'F'}, {200, 100, 7, 'F'}, {0, 300, 12, 'r'}});
-  O[1] = P(100, 0);
-  O[2] = P(100, 100);
-  O[9] = P(200, 200);
-  O[10] = P(100, 200);
-  O[11] = P(100, 300);
-  PikeRepull(W, O, Z, I, K, C);
-  // The pair was the last before the end: the end comes twice.
-  ASSERT_EQ(W, 5);
-  Expect(0, 0, 0, 0, 'b');
-  Expect(1, 100, 100, 2, 'r');
-  Expect(2, 200, 100, 3, 'f');
-  Expect(3, 200, 100, 7, 'f');
-  Expect(4, 0, 300, 12, 'r');
-  Expect(5, 0, 300, 12, 'r');
-  for (int k = 0; k <= W; ++k) EXPECT_EQ(K[k], I[k]);
-}
-
-TEST_F(Pikes, RepullWithEmptyChains) {
-  // I[0] >= I[1]: the pair's first vertex takes Z[0]'s place;
-  // I[3] <= I[2] + 1: Z[3] is left out.
-  Set({{10, 10, 5, 'b'}, {20, 20, 5, 'F'}, {30, 30, 9, 'F'}, {40, 40, 10, 'b'}, {50, 50, 11, 'r'}});
-  PikeRepull(W, O, Z, I, K, C);
-  ASSERT_EQ(W, 2);
-  Expect(0, 20, 20, 5, 'f');
-  Expect(1, 30, 30, 9, 'f');
-  Expect(2, 50, 50, 11, 'r');
-}
-
-TEST_F(Pikes, StrainStartsAndReplacesWhereTheTurnSaysSo) {
-  PointArray U;
-  TagArray E;
-  Set({{0, 0, 4, 'b'}, {50, 0, 5, 'F'}, {50, 50, 6, 'F'}});
-  // Only U[0] before the end vertex: appended without a turn test.
-  U[0] = Z[0];
+TEST(Pikes, StrainStartsAndReplacesWhereTheTurnSaysSo) {
+  PointArray Z, O, U;
+  IntArray I, K;
+  TagArray C, E;
+  Z[0] = U[0] = P(0, 0), Z[1] = P(50, 0), Z[2] = P(50, 50), I[0] = 4, I[1] = 5, I[2] = 6, C[1] = C[2] = 'F';
   int j = 0;
+  // Only U[0] before the end vertex: appended without a turn test.
   Strain_ToPike(1, Z, I, C, O, U, K, E, j);
-  ASSERT_EQ(j, 1);
-  EXPECT_EQ(U[1], Z[1]);
-  EXPECT_EQ(K[1], 5);
-  EXPECT_EQ(E[1], 'F');
-  // Straight on from U[0], U[1]: the end vertex replaces the entry the chain
-  // started from.
+  EXPECT_EQ(std::tuple(j, U[1], K[1], E[1]), std::tuple(1, Z[1], 5, 'F'));
+  // Straight on from U[0], U[1]: the end vertex replaces the entry the chain started from.
   Z[2] = P(100, 0);
   Strain_ToPike(2, Z, I, C, O, U, K, E, j);
-  ASSERT_EQ(j, 1);
-  EXPECT_EQ(U[1], P(100, 0));
-  EXPECT_EQ(K[1], 6);
+  EXPECT_EQ(std::tuple(j, U[1], K[1]), std::tuple(1, P(100, 0), 6));
 }
 
 }  // namespace

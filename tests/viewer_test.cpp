@@ -1,10 +1,9 @@
-// Whole viewer sessions on hand-written drawing files, checked through the
-// call trace.
+// Whole viewer sessions on hand-written drawing files and on files the editor
+// writes, checked through the call trace (the welcome: golden_viewer_test).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
-#include <cstdio>
-#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -12,547 +11,253 @@
 #include "tests/support/session.h"
 
 namespace {
-
 using Lines = std::vector<std::string>;
+struct P { int x, y; friend bool operator==(const P&, const P&) = default; };
+using Pts = std::vector<P>;
 
-// ---- Drawing files -------------------------------------------------------
+// One edge (100,100)-(124,100), one cell up to the offset corner (124,88). The second set runs the
+// other way; its polygon goes out and back (overlapping edges); its tags c, f, r lie on the contour.
+const std::string kFirst =
+    "\n1\n100 , 100 , 124 , 100 , \n\n1\n100 , 88 , 124 , 88 , \n\n1\n100 , 100 , 124 , 100 , \n\n1\nb , b , \n";
+const std::string kSecond =
+    "\n1\n124 , 112 , 100 , 112 , \n\n2\n124 , 100 , 100 , 100 , 124 , 100 , \n\n2\nc , f , r , \n";
+const std::string kOneCell = kFirst + kSecond;
+const std::string kDamaged = " The drawing file DataMyDrawing.txt cannot be read. \\n";
 
-// One edge (100,100)-(124,100), one cell up to the offset corner (124,88).
-// The second rotation runs the other way; its polygon goes out and back, so
-// its two edges overlap, and its stored tags c, f, r all lie on the contour.
-const std::string kOneCellFirst =
-    "\n1\n100 , 100 , 124 , 100 , \n"
-    "\n1\n100 , 88 , 124 , 88 , \n"
-    "\n1\n100 , 100 , 124 , 100 , \n"
-    "\n1\nb , b , \n";
-const std::string kOneCellSecond =
-    "\n1\n124 , 112 , 100 , 112 , \n"
-    "\n2\n124 , 100 , 100 , 100 , 124 , 100 , \n"
-    "\n2\nc , f , r , \n";
-const std::string kOneCell = kOneCellFirst + kOneCellSecond;
+std::string Pt(P p) { return std::to_string(p.x) + " " + std::to_string(p.y); }
+template <class... L>
+void Add(Lines& out, const L&... more) { (out.insert(out.end(), more.begin(), more.end()), ...); }
 
-// A closed square; polygon vertices on and off the contour with every stored tag.
-const std::string kTags =
-    "\n4\n100 , 100 , 148 , 100 , 148 , 148 , 100 , 148 , 100 , 100 , \n"
-    "\n4\n88 , 88 , 160 , 88 , 160 , 160 , 88 , 160 , 88 , 88 , \n"
-    "\n5\n100 , 100 , 148 , 100 , 160 , 160 , 124 , 124 , 100 , 148 , \n88 , 88 , \n"
-    "\n5\nr , f , f , b , c , c , \n"
-    "\n4\n88 , 88 , 160 , 88 , 160 , 160 , 88 , 160 , 88 , 88 , \n"
-    "\n1\n100 , 100 , 88 , 88 , \n"
-    "\n1\nf , b , \n";
-
-// ---- Expected calls ------------------------------------------------------
-
-std::string Pt(int x, int y) { return std::to_string(x) + " " + std::to_string(y); }
-
-void Add(Lines& out, const Lines& more) { out.insert(out.end(), more.begin(), more.end()); }
-
-// The plus sign: four arms drawn from the centre, then the colour left set.
-Lines CrossAt(int x, int y, int arm, int colorIn, int crossColor) {
-  const std::string c = "moveto " + Pt(x, y);
-  return {c, "setcolor " + std::to_string(crossColor), "lineto " + Pt(x - arm, y), c, "lineto " + Pt(x + arm, y), c,
-          "lineto " + Pt(x, y - arm), c, "lineto " + Pt(x, y + arm), c, "setcolor " + std::to_string(colorIn)};
+Lines CrossAt(P p, int arm, int colorIn, int crossColor) {  // four arms from the centre, then colorIn
+  const std::string c = "moveto " + Pt(p);
+  return {c, "setcolor " + std::to_string(crossColor), "lineto " + Pt({p.x - arm, p.y}), c,
+          "lineto " + Pt({p.x + arm, p.y}), c, "lineto " + Pt({p.x, p.y - arm}), c, "lineto " + Pt({p.x, p.y + arm}), c,
+          "setcolor " + std::to_string(colorIn)};
 }
 
-struct P {
-  int x, y;
-};
-
-Lines Polyline(const std::vector<P>& pts) {
-  Lines l{"moveto " + Pt(pts[0].x, pts[0].y)};
-  for (std::size_t i = 1; i < pts.size(); ++i) l.push_back("lineto " + Pt(pts[i].x, pts[i].y));
-  return l;
-}
-
-Lines Alternating(const std::vector<P>& pts) {
-  Lines l{"moveto " + Pt(pts[0].x, pts[0].y)};
+Lines Poly(const Pts& pts, bool alternating = false) {  // alternating: light blue, light red, ...
+  Lines l{"moveto " + Pt(pts[0])};
   for (std::size_t i = 1; i < pts.size(); ++i) {
-    l.push_back(i % 2 == 1 ? "setcolor 9" : "setcolor 12");
-    l.push_back("lineto " + Pt(pts[i].x, pts[i].y));
+    if (alternating) l.push_back(i % 2 == 1 ? "setcolor 9" : "setcolor 12");
+    l.push_back("lineto " + Pt(pts[i]));
   }
   return l;
 }
 
-// A working set as the viewer should hold it.
-struct Set {
-  std::vector<P> contour, offset, polygon;
-  std::vector<int> pinColors;  // 13 for a vertex tagged 'b', 11 for 'r'
-  Lines overlays;              // the yellow overlap calls
+struct Set {  // a working set as the viewer should hold it, with its one mosaic cell
+  Pts contour, offset, polygon;
+  std::vector<int> pins;  // 13 for a vertex tagged 'b', 11 for 'r'
+  Lines overlays;         // the yellow overlap calls; then the cell's rectangle and seed:
+  std::string rect, seed;
 };
+const Set kA{{{100, 100}, {124, 100}}, {{100, 88}, {124, 88}}, {{100, 100}, {124, 100}}, {13, 13}, {},
+             "rectangle 100 100 124 88", "101 99"};
+const Set kB{{{124, 100}, {100, 100}}, {{124, 112}, {100, 112}}, {{124, 100}, {100, 100}, {124, 100}}, {13, 13, 13},
+             {"setcolor 14", "moveto 100 100", "lineto 124 100", "setcolor 15"}, "rectangle 124 100 100 112",
+             "123 101"};
 
-const Set kOneCellA{{{100, 100}, {124, 100}}, {{100, 88}, {124, 88}}, {{100, 100}, {124, 100}}, {13, 13}, {}};
-const Set kOneCellB{{{124, 100}, {100, 100}},
-                    {{124, 112}, {100, 112}},
-                    {{124, 100}, {100, 100}, {124, 100}},
-                    {13, 13, 13},
-                    {"setcolor 14", "moveto 100 100", "lineto 124 100", "setcolor 15"}};
-
-// Black over all that any mode draws.
-Lines Blackout(const Set& s) {
+Lines Mode(char t, const Set& s) {
+  const char m = static_cast<char>(std::tolower(t));
   Lines l{"setlinestyle 0 1 1", "setcolor 0"};
-  Add(l, Polyline(s.offset));
-  for (const P& p : s.polygon) Add(l, CrossAt(p.x, p.y, 12, 0, 0));
-  Add(l, Polyline(s.contour));
-  Add(l, Polyline(s.polygon));
-  return l;
-}
-
-// The one-cell drawings: cell 1 from the contour's start to offset corner 1.
-struct Cell {
-  int x0, y0, x1, y1, seedX, seedY;
-};
-const Cell kCellA{100, 100, 124, 88, 101, 99};
-const Cell kCellB{124, 100, 100, 112, 123, 101};
-
-Lines Mode(char t, const Set& s, const Cell& cell) {
-  Lines l = Blackout(s);
-  const bool mosaic = t == 'M' || t == 'm';
-  if (t == 'B' || t == 'b') {
-    l.push_back("setcolor 11");
-    Add(l, Polyline(s.offset));
-    l.push_back("setcolor 15");
-    Add(l, Polyline(s.contour));
-  }
-  if (!mosaic) Add(l, Alternating(s.polygon));
+  Add(l, Poly(s.offset));
+  for (P p : s.polygon) Add(l, CrossAt(p, 12, 0, 0));
+  Add(l, Poly(s.contour), Poly(s.polygon));
+  if (m == 'b') Add(l, Lines{"setcolor 11"}, Poly(s.offset), Lines{"setcolor 15"}, Poly(s.contour));
+  if (m != 'm') Add(l, Poly(s.polygon, true));
   Add(l, s.overlays);
-  if (t == 'P' || t == 'p') {
-    for (std::size_t k = 0; k < s.polygon.size(); ++k) Add(l, CrossAt(s.polygon[k].x, s.polygon[k].y, 6, 15, s.pinColors[k]));
-  }
-  if (mosaic) {
-    const std::string rect = "rectangle " + Pt(cell.x0, cell.y0) + " " + Pt(cell.x1, cell.y1);
-    Add(l, {"setlinestyle 0 1 2", "setcolor 0"});
-    Add(l, Polyline(s.polygon));
-    Add(l, {"setlinestyle 0 1 1", "setcolor 13", rect, "setfillstyle 1 15",
-            "floodfill " + Pt(cell.seedX, cell.seedY) + " 13", "setcolor 7", rect, "setlinestyle 0 1 2"});
-    Add(l, Alternating(s.polygon));
-    Add(l, s.overlays);
-  }
+  for (std::size_t k = 0; m == 'p' && k < s.polygon.size(); ++k) Add(l, CrossAt(s.polygon[k], 6, 15, s.pins[k]));
+  if (m != 'm') return l;
+  Add(l, Lines{"setlinestyle 0 1 2", "setcolor 0"}, Poly(s.polygon),
+      Lines{"setlinestyle 0 1 1", "setcolor 13", s.rect, "setfillstyle 1 15", "floodfill " + s.seed + " 13",
+            "setcolor 7", s.rect, "setlinestyle 0 1 2"},
+      Poly(s.polygon, true), s.overlays);
   return l;
 }
-
-Lines Erase(const Set& s, const Cell& cell, bool withOffset) {
-  const std::string rect = "rectangle " + Pt(cell.x0, cell.y0) + " " + Pt(cell.x1, cell.y1);
+// The mosaic erase; a rotation switch ('@': Rotate) also blackens the offset contour.
+Lines Erase(const Set& s, bool withOffset = false) {
   Lines l{"setlinestyle 0 1 3", "setcolor 0"};
-  Add(l, Polyline(s.polygon));
-  if (withOffset) Add(l, Polyline(s.offset));
-  Add(l, {"setlinestyle 0 1 1", "setcolor 7", rect, "setfillstyle 1 0",
-          "floodfill " + Pt(cell.seedX, cell.seedY) + " 7", "setcolor 0", rect});
-  // Contour vertices 0, 1, I-1 and I: with one edge, both ends twice.
-  for (int i : {0, 1, 0, 1}) Add(l, CrossAt(s.contour[i].x, s.contour[i].y, 12, 0, 0));
+  Add(l, Poly(s.polygon), withOffset ? Poly(s.offset) : Lines{},
+      Lines{"setlinestyle 0 1 1", "setcolor 7", s.rect, "setfillstyle 1 0", "floodfill " + s.seed + " 7", "setcolor 0",
+            s.rect});
+  for (int i : {0, 1, 0, 1}) Add(l, CrossAt(s.contour[i], 12, 0, 0));  // vertices 0, 1, I-1, I
+  return l;
+}
+Lines Rotate(const Set& from, const Set& to) {
+  Lines l = Erase(from, true);
+  Add(l, Erase(to), Mode('b', to));
   return l;
 }
 
-// ---- Trace handling ------------------------------------------------------
-
-Lines Split(const std::string& text) {
-  Lines l;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) l.push_back(line);
-  return l;
-}
-
-// The calls that followed each getch, keyed by order; segment 0 is start-up.
-std::vector<Lines> Segments(const std::string& trace) {
+std::vector<Lines> Segments(const std::string& trace) {  // the calls after each getch; [0]: start-up
   std::vector<Lines> segs(1);
-  for (const std::string& line : Split(trace)) {
-    if (line.rfind("getch", 0) == 0) {
-      segs.emplace_back();
-      continue;
-    }
-    segs.back().push_back(line);
-  }
+  std::istringstream in(trace);
+  for (std::string line; std::getline(in, line);)
+    line.rfind("getch", 0) == 0 ? (void)segs.emplace_back() : segs.back().push_back(line);
   return segs;
 }
 
-const Lines kWelcome = {
-    "initwindow 1900 1000 \"Windows BGI\" 0 0 0 1",
-    "setcolor 11",
-    "settextstyle 6 0 5",
-    "outtextxy 312 412 \"Display my TALPRA mapped in *DataMyDrawing* file \\n\"",
-    "setcolor 15",
-    "settextstyle 6 0 3",
-    "outtextxy 42 712 \" You can use B/b resp. P/p resp M/m resp C/c to switch drawing into Border mode resp. Pin "
-    "mode resp. Mosaic mode resp. Circuit mode \\n\"",
-    "setcolor 10",
-    "outtextxy 462 812 \"  To change a rotation press '@' symbol on your keyboard \\n\"",
-    "delay 5000",
-    "setcolor 0",
-    "settextstyle 6 0 5",
-    "outtextxy 312 412 \"Display my TALPRA mapped in *DataMyDrawing* file \\n\"",
-    "settextstyle 6 0 3",
-    "outtextxy 42 712 \" You can use B/b resp. P/p resp M/m resp C/c to switch drawing into Border mode resp. Pin "
-    "mode resp. Mosaic mode resp. Circuit mode \\n\"",
-    "outtextxy 462 812 \"  To change a rotation press '@' symbol on your keyboard \\n\"",
-};
-
-Lines Flash(const std::string& quoted) {
-  Lines l;
-  for (int i = 0; i < 3; ++i) {
-    Add(l, {"setcolor 14", "settextstyle 8 0 3", "outtextxy 62 12 \"" + quoted + "\"", "delay 300"});
-    if (i < 2) Add(l, {"setcolor 0", "settextstyle 8 0 3", "outtextxy 62 12 \"" + quoted + "\"", "delay 300"});
-  }
+Lines Flash(const std::string& quoted) {  // shown three times, dark in between
+  Lines on{"setcolor 14", "settextstyle 8 0 3", "outtextxy 62 12 \"" + quoted + "\"", "delay 300"}, off = on, l = on;
+  off[0] = "setcolor 0";
+  Add(l, off, on, off, on);
   return l;
 }
 
-km_test::Session View(const std::string& name, const std::string& file, const std::string& keys) {
-  const std::filesystem::path dir = km_test::FreshDir("viewer-" + name);
-  km_test::WriteFile(dir / "DataMyDrawing.txt", file);
+// A session in a fresh directory; "missing": without a drawing file.
+km_test::Session View(const std::string& file, const std::string& keys) {
+  const std::filesystem::path dir = km_test::FreshDir("viewer");
+  if (file != "missing") km_test::WriteFile(dir / "DataMyDrawing.txt", file);
   return km_test::RunSession(km_test::Program::Mivlet, keys, dir);
 }
 
-std::string ModeName(char c) { return std::string(1, c == '@' ? 'a' : c) + (std::isupper(c) ? "U" : ""); }
-
-// ---- Start-up and loading ------------------------------------------------
-
-TEST(ViewerStart, WelcomeThenBlackUntilTheFirstKey) {
-  const km_test::Session s = View("welcome", kOneCell, "");
-  Lines expected = kWelcome;
-  expected.push_back("getch EOF");
-  EXPECT_EQ(Split(s.trace), expected);
-  EXPECT_EQ(s.out, "\n");
-  EXPECT_EQ(s.clockMs, 5000);
-  EXPECT_EQ(s.exitCode, 0);
+std::string Replace(std::string s, const std::string& a, const std::string& b) {
+  return s.replace(s.find(a), a.size(), b);
+}
+std::string Uniform(int n) {  // seven blocks of n + 1 equal entries
+  std::string c = "\n" + std::to_string(n) + "\n", pts = c, tags = c;
+  for (int i = 0; i <= n; ++i) pts += "1 , 1 , ", tags += "b , ";
+  return pts + pts + pts + tags + pts + pts + tags;
+}
+Lines Tail(const Lines& seg, std::size_t n) {  // the last n calls
+  return {seg.end() - static_cast<long>(std::min(n, seg.size())), seg.end()};
 }
 
-TEST(ViewerStart, FirstCountZeroFlashesAfterReadingTheWholeFile) {
-  const std::string empty =
-      "\n0\n0 , 0 , \n\n0\n0 , 0 , \n\n2\n1 , 2 , 3 , 4 , 5 , 6 , \n\n2\nb , r , f , \n"
-      "\n0\n7 , 7 , \n\n0\n7 , 7 , \n\n0\nc , \n";
-  const km_test::Session s = View("empty", empty, "b");
-  Lines expected = kWelcome;
-  Add(expected, Flash(" No cirquit to be drawn from the empty input. \\n"));
-  EXPECT_EQ(Split(s.trace), expected);  // ends without reading a key
-  EXPECT_EQ(s.clockMs, 5000 + 5 * 300);
-  EXPECT_EQ(s.out, "\n");
-  EXPECT_EQ(s.exitCode, 0);
-
-  // Damage further on takes precedence over the empty input.
-  std::string damaged = empty;
-  damaged.replace(damaged.rfind("c ,"), 3, "c");  // last tag without separator
-  const km_test::Session d = View("empty-damaged", damaged, "b");
-  Lines flash = kWelcome;
-  Add(flash, Flash(" The drawing file DataMyDrawing.txt cannot be read. \\n"));
-  EXPECT_EQ(Split(d.trace), flash);
+TEST(ViewerLoad, FlashesOrEndsBeforeTheFirstKey) {
+  const std::string zero = "\n0\n0 , 0 , \n\n0\n0 , 0 , \n\n2\n1 , 2 , 3 , 4 , 5 , 6 , \n\n2\nb , r , f , \n"
+                           "\n0\n7 , 7 , \n\n0\n7 , 7 , \n\n0\nc , \n";
+  const struct { std::string file, message; } cases[] = {  // message "": silent end; "missing": no file
+      {zero, " No cirquit to be drawn from the empty input. \\n"},
+      {Replace(zero, "c , ", "c"), kDamaged},  // the whole file is judged before its first count
+      {"\n-1\n\n-1\n\n-4\n\n-4\n\n-1\n\n0\n5 , 5 , \n\n0\nb , \n", ""}, {"", kDamaged}, {"\n \n\t\n", kDamaged},
+      {kFirst.substr(0, 20), kDamaged}, {kFirst.substr(0, kFirst.find("\n1\n100 , 100", 10)), kDamaged},
+      {kFirst.substr(0, kFirst.size() - 4) + "\n", kDamaged}, {kFirst + "end\n", kDamaged},
+      {Replace(kOneCell, "\n1\n", "\none\n"), kDamaged}, {Replace(kOneCell, "\n1\n", "\n1x\n"), kDamaged},
+      {Replace(kOneCell, "124 , 100", "124 , y"), kDamaged}, {Replace(kOneCell, "124 , 100", "124 , 32768"), kDamaged},
+      {Replace(kOneCell, "124 , 100 , \n", "124 , 100,\n"), kDamaged}, {Replace(kOneCell, "b , b", "bb , b"), kDamaged},
+      {Replace(kOneCell, "\n1\n100 , 88 , 124 , 88 , \n", "\n0\n100 , 88 , \n"), kDamaged},  // offset count
+      {kFirst + "\n2\n124 , 112 , 100 , 112 , 1 , 1 , \n" + kSecond.substr(kSecond.find("\n2\n124")), kDamaged},
+      {Replace(kOneCell, "\n1\nb , b , \n", "\n0\nb , \n"), kDamaged},  // tag count
+      {Replace(kOneCell, "\n2\nc , f , r , \n", "\n3\nc , f , r , b , \n"), kDamaged},
+      {kFirst + "\n1\n124 , 112 , \n", kDamaged}, {kOneCell.substr(0, kOneCell.size() - 5), kDamaged},
+      {"\n-1\n\n-2\n\n0\n0 , 0 , \n\n0\nb , \n", kDamaged}, {Uniform(1000), kDamaged}, {"missing", kDamaged}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.file.substr(0, 60));
+    const km_test::Session s = View(c.file, "b");
+    const std::vector<Lines> segs = Segments(s.trace);  // no key is read
+    ASSERT_EQ(segs.size(), 1u);
+    const Lines expected = c.message.empty() ? Lines{} : Flash(c.message);
+    EXPECT_EQ(segs[0].size(), 16 + expected.size());  // after the welcome and its erase
+    EXPECT_EQ(Tail(segs[0], expected.size()), expected);
+    EXPECT_EQ(s.clockMs, c.message.empty() ? 5000 : 5000 + 5 * 300);
+    EXPECT_EQ(s.out, c.file == "missing" ? "" : "\n");
+    EXPECT_EQ(s.exitCode, 0);
+  }
 }
 
-TEST(ViewerStart, NegativeFirstCountEndsSilently) {
-  const std::string negative =
-      "\n-1\n\n-1\n\n-4\n\n-4\n\n-1\n\n0\n5 , 5 , \n\n0\nb , \n";
-  const km_test::Session s = View("negative", negative, "b");
-  EXPECT_EQ(Split(s.trace), kWelcome);
-  EXPECT_EQ(s.clockMs, 5000);
-  EXPECT_EQ(s.out, "\n");
-  EXPECT_EQ(s.exitCode, 0);
-}
-
-TEST(ViewerStart, AcceptsAnyWhitespaceAndAnySeparatorWord) {
-  // CR LF line ends, no leading empty line, odd separators, extra blank
-  // lines and trailing whitespace: the same drawing as kOneCell.
+TEST(ViewerLoad, AcceptsLooseLayoutsAndFullBlocks) {
+  // CR LF, no leading empty line, odd separators, blank lines, words after block 7.
   const std::string loose =
-      "1\r\n100 ; 100 xx 124 ,, 100 ,\r\n\r\n\r\n\r\n1 100 , 88 , 124 , 88 ,\t\n1\n100 , 100 , 124 , 100 , 1 b ; b ;"
-      "\n1 124 , 112 , 100 , 112 ,   2\n124 , 100 , 100 , 100 , 124 , 100 , 2 c , f , r , \n\n  \n";
-  const km_test::Session a = View("loose", loose, "b@");
-  const km_test::Session b = View("strict", kOneCell, "b@");
-  EXPECT_EQ(a.trace, b.trace);
-  EXPECT_NE(a.trace.find("getch 64"), std::string::npos);
+      "1\r\n100 ; 100 xx 124 ,, 100 ,\r\n\r\n\r\n1 100 , 88 , 124 , 88 ,\t\n1\n100 , 100 , 124 , 100 , 1 b ; b ;"
+      "\n1 124 , 112 , 100 , 112 ,   2\n124 , 100 , 100 , 100 , 124 , 100 , 2 c , f , r , \n\n  \nmore words\n";
+  EXPECT_EQ(View(loose, "b@").trace, View(kOneCell, "b@").trace);
+  EXPECT_EQ(Segments(View(Uniform(999), "c").trace).size(), 3u);  // 999 is the largest count
+  // A negative polygon count reads no entries (block 5 follows): only the move to the unread first point.
+  const std::string noPolygon = kFirst.substr(0, kFirst.find("\n1\n100 , 100", 10)) + "\n-1\n\n-1\n" + kSecond;
+  EXPECT_EQ(Segments(View(noPolygon, "c@").trace).at(1),
+            (Lines{"setlinestyle 0 1 1", "setcolor 0", "moveto 100 88", "lineto 124 88", "moveto 100 100",
+                   "lineto 124 100", "moveto 0 0", "moveto 0 0"}));
 }
 
-TEST(ViewerStart, NegativePolygonCountReadsNoEntries) {
-  // The first polygon and its tags are empty; block 5 follows directly.
-  const std::string file =
-      "\n1\n100 , 100 , 124 , 100 , \n\n1\n100 , 88 , 124 , 88 , \n\n-1\n\n-1\n" + kOneCellSecond;
-  const km_test::Session s = View("negative-polygon", file, "c@");
-  const std::vector<Lines> segs = Segments(s.trace);
-  ASSERT_EQ(segs.size(), 4u);
-  // A polygon without points: only the move to its (unread, zero) first point.
-  const Lines circuit{"setlinestyle 0 1 1", "setcolor 0",     "moveto 100 88", "lineto 124 88", "moveto 100 100",
-                      "lineto 124 100",     "moveto 0 0",     "moveto 0 0"};
-  EXPECT_EQ(segs[1], circuit);
-  const Lines border = Mode('b', kOneCellB, kCellB);
-  ASSERT_GE(segs[2].size(), border.size());
-  EXPECT_EQ(Lines(segs[2].end() - static_cast<long>(border.size()), segs[2].end()), border);
-}
-
-// ---- Damaged files ------------------------------------------------------
-
-struct Damage {
-  const char* name;
-  std::string file;
-};
-
-std::string Replace(std::string text, const std::string& from, const std::string& to) {
-  const std::size_t at = text.find(from);
-  if (at != std::string::npos) text.replace(at, from.size(), to);
-  return text;
-}
-
-class DamagedFile : public testing::TestWithParam<Damage> {};
-
-TEST_P(DamagedFile, FlashesTheReadMessageAndEnds) {
-  const km_test::Session s = View(std::string("damaged-") + GetParam().name, GetParam().file, "b");
-  Lines expected = kWelcome;
-  Add(expected, Flash(" The drawing file DataMyDrawing.txt cannot be read. \\n"));
-  EXPECT_EQ(Split(s.trace), expected);
-  EXPECT_EQ(s.out, "\n");
-  EXPECT_EQ(s.clockMs, 5000 + 5 * 300);
-  EXPECT_EQ(s.exitCode, 0);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Rules, DamagedFile,
-    testing::Values(
-        Damage{"empty", ""}, Damage{"blank", "\n \n\t\n"},
-        Damage{"contour-cut", kOneCellFirst.substr(0, 20)},
-        Damage{"after-offset", kOneCellFirst.substr(0, kOneCellFirst.find("\n1\n100 , 100", 10))},
-        Damage{"tags-cut", kOneCellFirst.substr(0, kOneCellFirst.size() - 4) + "\n"},
-        Damage{"count-word", Replace(kOneCell, "\n1\n", "\none\n")},
-        Damage{"count-trailing", Replace(kOneCell, "\n1\n", "\n1x\n")},
-        Damage{"coordinate-word", Replace(kOneCell, "124 , 100", "124 , y")},
-        Damage{"coordinate-16-bit", Replace(kOneCell, "124 , 100", "124 , 32768")},
-        Damage{"coordinate-glued", Replace(kOneCell, "124 , 100 , \n", "124 , 100,\n")},
-        Damage{"tag-long", Replace(kOneCell, "b , b", "bb , b")},
-        Damage{"offset-count", Replace(kOneCell, "\n1\n100 , 88 , 124 , 88 , \n", "\n0\n100 , 88 , \n")},
-        Damage{"second-offset-count", kOneCellFirst + "\n2\n124 , 112 , 100 , 112 , 1 , 1 , \n" +
-                                          kOneCellSecond.substr(kOneCellSecond.find("\n2\n124"))},
-        Damage{"tag-count", Replace(kOneCell, "\n1\nb , b , \n", "\n0\nb , \n")},
-        Damage{"second-tag-count", Replace(kOneCell, "\n2\nc , f , r , \n", "\n3\nc , f , r , b , \n")},
-        Damage{"fifth-block-partial", kOneCellFirst + "\n1\n124 , 112 , \n"},
-        Damage{"seventh-block-cut", kOneCell.substr(0, kOneCell.size() - 5)},
-        Damage{"junk-after-four", kOneCellFirst + "end\n"},
-        Damage{"negative-offset-differs", "\n-1\n\n-2\n\n0\n0 , 0 , \n\n0\nb , \n"}),
-    [](const testing::TestParamInfo<Damage>& info) {
-      std::string n = info.param.name;
-      for (char& c : n) {
-        if (c == '-') c = '_';
-      }
-      return n;
-    });
-
-TEST(DamagedFile, MissingFileFlashesWithoutConsoleLine) {
-  const std::filesystem::path dir = km_test::FreshDir("viewer-missing");
-  const km_test::Session s = km_test::RunSession(km_test::Program::Mivlet, "b", dir);
-  Lines expected = kWelcome;
-  Add(expected, Flash(" The drawing file DataMyDrawing.txt cannot be read. \\n"));
-  EXPECT_EQ(Split(s.trace), expected);
-  EXPECT_EQ(s.out, "");
-  EXPECT_EQ(s.exitCode, 0);
-}
-
-// A block of n + 1 equal entries.
-std::string Block(int n, const std::string& entry) {
-  std::string b = "\n" + std::to_string(n) + "\n";
-  for (int i = 0; i <= n; ++i) b += entry;
-  return b + "\n";
-}
-
-std::string Uniform(int n) {
-  const std::string rotation = Block(n, "1 , 1 , ") + Block(n, "1 , 1 , ") + Block(n, "b , ");
-  return Block(n, "1 , 1 , ") + rotation + rotation;
-}
-
-TEST(DamagedFile, CountsUpTo999Only) {
-  const km_test::Session full = View("count-999", Uniform(999), "c");
-  EXPECT_NE(full.trace.find("getch 99"), std::string::npos);
-  const km_test::Session over = View("count-1000", Uniform(1000), "c");
-  Lines expected = kWelcome;
-  Add(expected, Flash(" The drawing file DataMyDrawing.txt cannot be read. \\n"));
-  EXPECT_EQ(Split(over.trace), expected);
-}
-
-TEST(DamagedFile, AnythingAfterTheSeventhBlockIsNotRead) {
-  const km_test::Session a = View("after-seven", kOneCell + "more words\n", "b");
-  const km_test::Session b = View("seven", kOneCell, "b");
-  EXPECT_EQ(a.trace, b.trace);
-  EXPECT_NE(a.trace.find("getch 98"), std::string::npos);
-}
-
-// ---- Display modes -------------------------------------------------------
-
-const std::string kModes = "BbPpMmCc";
-
-TEST(ViewerModes, EveryModeKeyFromEveryMode) {
-  for (char from : kModes) {
-    for (char to : kModes) {
-      SCOPED_TRACE(std::string("from ") + from + " to " + to);
-      const km_test::Session s =
-          View("modes-" + ModeName(from) + ModeName(to), kOneCell, std::string{from, to});
-      const std::vector<Lines> segs = Segments(s.trace);
-      ASSERT_EQ(segs.size(), 4u);
-      EXPECT_EQ(segs[1], Mode(from, kOneCellA, kCellA));
-      Lines expected;
-      const bool leavesMosaic = (from == 'M' || from == 'm') && to != 'M' && to != 'm';
-      if (leavesMosaic) expected = Erase(kOneCellA, kCellA, false);
-      Add(expected, Mode(to, kOneCellA, kCellA));
+TEST(ViewerModes, EveryKeyFromEveryMode) {
+  // Mode letters redraw; '@' erases and shows the other set in Border mode; any other key (Enter,
+  // 'q', an arrow key's first code) draws the polygon once more and ends. Leaving Mosaic erases it.
+  const std::string modes = "BbPpMmCc";
+  for (char from : modes + '@') {
+    for (char to : modes + std::string("@q\r") + '\0') {
+      SCOPED_TRACE(std::string("from ") + from + " to " + std::to_string(to));
+      const auto segs = Segments(View(kOneCell, std::string{from, to} + (to == '\0' ? "H" : "")).trace);
+      ASSERT_EQ(segs.size(), modes.find(to) != std::string::npos || to == '@' ? 4u : 3u);
+      EXPECT_EQ(segs[1], from == '@' ? Rotate(kA, kB) : Mode(from, kA));
+      const Set& set = from == '@' ? kB : kA;
+      Lines expected = std::tolower(from) == 'm' && std::tolower(to) != 'm' && to != '@' ? Erase(set) : Lines{};
+      Add(expected, to == '@' ? Rotate(set, from == '@' ? kA : kB) : Mode(to, set));
       EXPECT_EQ(segs[2], expected);
     }
   }
+  // Four blocks only: '@' keeps the one set, erased and redrawn in Border mode.
+  const auto four = Segments(View(kFirst + "\n\n", "@@").trace);
+  EXPECT_EQ(std::vector<Lines>(four.begin() + 1, four.end()), (std::vector<Lines>{Rotate(kA, kA), Rotate(kA, kA), {}}));
 }
 
-TEST(ViewerModes, RotationFromEveryModeShowsTheSecondSetInBorderMode) {
-  Lines expected = Erase(kOneCellA, kCellA, true);
-  Add(expected, Erase(kOneCellB, kCellB, false));
-  Add(expected, Mode('b', kOneCellB, kCellB));
-  for (char from : kModes) {
-    SCOPED_TRACE(std::string("from ") + from);
-    const km_test::Session s = View("rotate-" + ModeName(from), kOneCell, std::string{from, '@'});
-    const std::vector<Lines> segs = Segments(s.trace);
-    ASSERT_EQ(segs.size(), 4u);
-    EXPECT_EQ(segs[2], expected);
-  }
+Lines Cells(Lines seg) {  // the rectangle and flood-fill calls
+  std::erase_if(seg, [](const std::string& c) { return c.rfind("rectangle", 0) != 0 && c.rfind("floodfill", 0) != 0; });
+  return seg;
 }
 
-TEST(ViewerModes, RotationFirstAndTwice) {
-  const km_test::Session s = View("rotate-twice", kOneCell, "@@p");
-  const std::vector<Lines> segs = Segments(s.trace);
-  ASSERT_EQ(segs.size(), 5u);
-  Lines first = Erase(kOneCellA, kCellA, true);
-  Add(first, Erase(kOneCellB, kCellB, false));
-  Add(first, Mode('b', kOneCellB, kCellB));
-  EXPECT_EQ(segs[1], first);
-  Lines back = Erase(kOneCellB, kCellB, true);
-  Add(back, Erase(kOneCellA, kCellA, false));
-  Add(back, Mode('b', kOneCellA, kCellA));
-  EXPECT_EQ(segs[2], back);
-  EXPECT_EQ(segs[3], Mode('p', kOneCellA, kCellA));
+TEST(ViewerModes, TagsAndDegenerateCells) {
+  // A closed square; polygon vertices on and off the contour with every tag: r on a vertex, f on a
+  // vertex, f off, b off (stays b), c on, c off. The second set, on the reversed contour: f on it, b off it.
+  const Pts square{{100, 100}, {148, 100}, {148, 148}, {100, 148}, {100, 100}};
+  const Pts offset{{88, 88}, {160, 100}, {160, 160}, {148, 160}, {88, 148}};
+  const std::string contour = "\n4\n100 , 100 , 148 , 100 , 148 , 148 , 100 , 148 , 100 , 100 , \n",
+                    corridor = "\n4\n88 , 88 , 160 , 100 , 160 , 160 , 148 , 160 , 88 , 148 , \n";
+  const std::string file =
+      contour + corridor + "\n5\n100 , 100 , 148 , 100 , 160 , 160 , 124 , 124 , 100 , 148 , \n88 , 88 , \n" +
+      "\n5\nr , f , f , b , c , c , \n" + corridor + "\n1\n100 , 100 , 88 , 88 , \n\n1\nf , b , \n";
+  const Set first{square, offset, {{100, 100}, {148, 100}, {160, 160}, {124, 124}, {100, 148}, {88, 88}},
+                  {13, 13, 11, 13, 13, 11}, {}, "", ""};
+  const Set second{Pts(square.rbegin(), square.rend()), offset, {{100, 100}, {88, 88}}, {13, 13}, {}, "", ""};
+  const auto segs = Segments(View(file, "P@p@PMc").trace);
+  ASSERT_EQ(segs.size(), 9u);
+  EXPECT_EQ(segs[1], Mode('P', first));
+  EXPECT_EQ(segs[3], Mode('p', second));
+  EXPECT_EQ(segs[5], Mode('P', first));  // tagged afresh
+  // Cells 1 (to (160,100)) and 3 (to (148,160)) are degenerate: never filled; the erase takes
+  // contour vertices 2 and 4 instead. The last, to (88,148), has no substitute: skipped.
+  EXPECT_EQ(Cells(segs[6]), (Lines{"rectangle 148 100 160 160", "floodfill 149 101 13", "rectangle 148 100 160 160"}));
+  EXPECT_EQ(Cells(segs[7]), (Lines{"rectangle 100 100 148 148", "floodfill 101 101 7", "rectangle 100 100 148 148",
+                                   "rectangle 148 100 160 160", "floodfill 149 101 7", "rectangle 148 100 160 160",
+                                   "rectangle 148 148 100 100", "floodfill 147 147 7", "rectangle 148 148 100 100"}));
+  // A substitute corner in line with the cell's contour corner: skipped.
+  const std::string skew = "\n2\n100 , 100 , 148 , 100 , 100 , 148 , \n\n2\n88 , 88 , 160 , 100 , 88 , 160 , \n"
+                           "\n0\n100 , 100 , \n\n0\nb , \n";
+  EXPECT_EQ(Cells(Segments(View(skew, "mb").trace).at(2)),
+            (Lines{"rectangle 148 100 88 160", "floodfill 147 101 7", "rectangle 148 100 88 160"}));
 }
 
-TEST(ViewerModes, MosaicTwiceThenBorder) {
-  const km_test::Session s = View("mosaic-twice", kOneCell, "MmB");
-  const std::vector<Lines> segs = Segments(s.trace);
-  ASSERT_EQ(segs.size(), 5u);
-  EXPECT_EQ(segs[1], Mode('M', kOneCellA, kCellA));
-  EXPECT_EQ(segs[2], Mode('m', kOneCellA, kCellA));  // no erase between
-  Lines border = Erase(kOneCellA, kCellA, false);
-  Add(border, Mode('B', kOneCellA, kCellA));
-  EXPECT_EQ(segs[3], border);
-}
-
-TEST(ViewerModes, OverlaysKeepTheLineStyleInForce) {
-  // Second set: the out-and-back polygon is overlaid once with thickness 1,
-  // and in Mosaic mode once more after the thickness-2 style.
-  const km_test::Session s = View("overlays", kOneCell, "@m");
-  const std::vector<Lines> segs = Segments(s.trace);
-  ASSERT_EQ(segs.size(), 4u);
-  Lines mosaic = Blackout(kOneCellB);
-  Add(mosaic, kOneCellB.overlays);
-  Add(mosaic, {"setlinestyle 0 1 2", "setcolor 0"});
-  Add(mosaic, Polyline(kOneCellB.polygon));
-  Add(mosaic, {"setlinestyle 0 1 1", "setcolor 13", "rectangle 124 100 100 112", "setfillstyle 1 15",
-               "floodfill 123 101 13", "setcolor 7", "rectangle 124 100 100 112", "setlinestyle 0 1 2",
-               "moveto 124 100", "setcolor 9", "lineto 100 100", "setcolor 12", "lineto 124 100", "setcolor 14",
-               "moveto 100 100", "lineto 124 100", "setcolor 15"});
-  EXPECT_EQ(segs[2], mosaic);
-}
-
-TEST(ViewerEnd, OtherKeyRedrawsThePolygonAndEnds) {
-  Lines polygonOnly = Blackout(kOneCellA);
-  Add(polygonOnly, Alternating(kOneCellA.polygon));
-  for (const std::string& keys : {std::string("q"), std::string("\r"), km_test::Up(), std::string("Cq")}) {
-    SCOPED_TRACE(keys);
-    const km_test::Session s = View("end", kOneCell, keys);
-    const std::vector<Lines> segs = Segments(s.trace);
-    // The last key read is the last call of all: no further getch, not even
-    // for the second code of the arrow key.
-    ASSERT_EQ(segs.size(), 1 + (keys == "Cq" ? 2u : 1u));
-    EXPECT_EQ(segs.back(), polygonOnly);
-    EXPECT_EQ(s.exitCode, 0);
-  }
-  const km_test::Session m = View("end-mosaic", kOneCell, "m\r");
-  const std::vector<Lines> segs = Segments(m.trace);
-  ASSERT_EQ(segs.size(), 3u);
-  Lines afterMosaic = Erase(kOneCellA, kCellA, false);
-  Add(afterMosaic, polygonOnly);
-  EXPECT_EQ(segs[2], afterMosaic);
-}
-
-TEST(ViewerEnd, FourBlockFileKeepsItsOnlyRotation) {
-  const km_test::Session s = View("four-blocks", kOneCellFirst + "\n\n", "@p@");
-  const std::vector<Lines> segs = Segments(s.trace);
-  ASSERT_EQ(segs.size(), 5u);
-  Lines same = Erase(kOneCellA, kCellA, true);
-  Add(same, Erase(kOneCellA, kCellA, false));
-  Add(same, Mode('b', kOneCellA, kCellA));
-  EXPECT_EQ(segs[1], same);
-  EXPECT_EQ(segs[2], Mode('p', kOneCellA, kCellA));
-  EXPECT_EQ(segs[3], same);
-}
-
-// ---- Tagging ---------------------------------------------------------------
-
-struct Pin {
-  int x, y, color;
-  friend bool operator==(const Pin&, const Pin&) = default;
-};
-
-// Crosses of arm 6: a move to the centre, the cross colour, the left arm.
-std::vector<Pin> Pins(const Lines& seg) {
-  std::vector<Pin> pins;
-  for (std::size_t i = 0; i + 2 < seg.size(); ++i) {
-    int x = 0, y = 0, c = 0, lx = 0, ly = 0;
-    if (std::sscanf(seg[i].c_str(), "moveto %d %d", &x, &y) == 2 &&
-        std::sscanf(seg[i + 1].c_str(), "setcolor %d", &c) == 1 &&
-        std::sscanf(seg[i + 2].c_str(), "lineto %d %d", &lx, &ly) == 2 && lx == x - 6 && ly == y) {
-      pins.push_back({x, y, c});
+std::vector<std::pair<Pts, std::string>> ReadBlocks(const std::string& text) {  // points, or tags
+  std::vector<std::pair<Pts, std::string>> blocks;
+  std::istringstream in(text);
+  std::string sep, word;
+  for (int n = 0; blocks.size() < 7 && in >> n;) {
+    auto& [pts, tags] = blocks.emplace_back();
+    for (int y = 0; n-- >= 0 && in >> word >> sep;) {  // word: a tag, or a point's x
+      if (blocks.size() == 4 || blocks.size() == 7) tags += word;
+      else if (in >> y >> sep) pts.push_back({std::stoi(word), y});
     }
   }
-  return pins;
+  return blocks;
 }
 
-TEST(ViewerTags, OnTheContourOrStoredAsBorderVertex) {
-  const km_test::Session s = View("tags", kTags, "P@p@P");
-  const std::vector<Lines> segs = Segments(s.trace);
-  ASSERT_EQ(segs.size(), 7u);
-  // r on a vertex, f on a vertex, f off, b off (stays), c on, c off.
-  const std::vector<Pin> first{{100, 100, 13}, {148, 100, 13}, {160, 160, 11},
-                               {124, 124, 13}, {100, 148, 13}, {88, 88, 11}};
-  EXPECT_EQ(Pins(segs[1]), first);
-  // Second set, contour reversed: f on the contour, b off it.
-  const std::vector<Pin> second{{100, 100, 13}, {88, 88, 13}};
-  EXPECT_EQ(Pins(segs[3]), second);
-  // Back on the first set, tagged afresh.
-  EXPECT_EQ(Pins(segs[5]), first);
-}
-
-// ---- Mosaic cells --------------------------------------------------------
-
-// Rectangle and flood-fill calls of a segment, in order.
-Lines Cells(const Lines& seg) {
-  Lines l;
-  for (const std::string& line : seg) {
-    if (line.rfind("rectangle", 0) == 0 || line.rfind("floodfill", 0) == 0) l.push_back(line);
+TEST(ViewerOnEditorFiles, ShowsBothPassesOrKeepsTheOnlyOne) {
+  for (const std::string ending : {"@q", "q"}) {  // both passes written, or the first only
+    SCOPED_TRACE(ending);
+    const std::filesystem::path dir = km_test::FreshDir("viewer-editor");
+    km_test::RunSession(km_test::Program::Korvane, "*yrrrrrruuuullddlluulldddd" + ending, dir);  // a notched box
+    const auto f = ReadBlocks(km_test::ReadFile(dir / "DataMyDrawing.txt"));
+    ASSERT_EQ(f.size(), ending == "q" ? 4u : 7u);
+    const auto segs = Segments(km_test::RunSession(km_test::Program::Mivlet, "bp@p", dir).trace);
+    ASSERT_EQ(segs.size(), 6u);
+    for (std::size_t k = 0, b = 1; k < 2; ++k, b = f.size() == 7 ? 4 : 1) {  // set 2: blocks 5 to 7
+      Set set{f[0].first, f[b].first, f[b + 1].first, {}, {}, "", ""};
+      if (b == 4) std::reverse(set.contour.begin(), set.contour.end());
+      for (std::size_t v = 0; v < set.polygon.size(); ++v)  // 'b' when stored so or on the contour
+        set.pins.push_back(f[b + 2].second.at(v) == 'b' || std::ranges::count(set.contour, set.polygon[v]) ? 13 : 11);
+      // Exactly the file's polylines and tags (this drawing has no overlaps).
+      EXPECT_EQ(Tail(segs[1 + 2 * k], Mode('b', set).size()), Mode('b', set));
+      EXPECT_EQ(segs[2 + 2 * k], Mode('p', set));
+    }
   }
-  return l;
-}
-
-TEST(ViewerMosaic, DegenerateCells) {
-  // Closed square. Cell 1 ends at offset corner (160,100), in line with the
-  // contour's start: degenerate; the erase takes contour vertex 2 instead.
-  // Cell 3 ends at (148,160), in x with its contour corner: the erase takes
-  // contour vertex 4. The last cell, to (88,148), is degenerate and has no
-  // substitute. Cell 2 is regular and seeded one pixel inside.
-  const std::string square =
-      "\n4\n100 , 100 , 148 , 100 , 148 , 148 , 100 , 148 , 100 , 100 , \n"
-      "\n4\n88 , 88 , 160 , 100 , 160 , 160 , 148 , 160 , 88 , 148 , \n"
-      "\n1\n100 , 100 , 148 , 148 , \n\n1\nb , b , \n";
-  const km_test::Session s = View("degenerate", square, "Mc");
-  const std::vector<Lines> segs = Segments(s.trace);
-  ASSERT_EQ(segs.size(), 4u);
-  EXPECT_EQ(Cells(segs[1]), (Lines{"rectangle 148 100 160 160", "floodfill 149 101 13", "rectangle 148 100 160 160"}));
-  EXPECT_EQ(Cells(segs[2]),
-            (Lines{"rectangle 100 100 148 148", "floodfill 101 101 7", "rectangle 100 100 148 148",
-                   "rectangle 148 100 160 160", "floodfill 149 101 7", "rectangle 148 100 160 160",
-                   "rectangle 148 148 100 100", "floodfill 147 147 7", "rectangle 148 148 100 100"}));
-
-  // A substitute corner in line with the cell's contour corner: skipped.
-  const std::string skew =
-      "\n2\n100 , 100 , 148 , 100 , 100 , 148 , \n"
-      "\n2\n88 , 88 , 160 , 100 , 88 , 160 , \n"
-      "\n0\n100 , 100 , \n\n0\nb , \n";
-  const km_test::Session k = View("degenerate-skew", skew, "mb");
-  const std::vector<Lines> ks = Segments(k.trace);
-  ASSERT_EQ(ks.size(), 4u);
-  EXPECT_EQ(Cells(ks[1]), (Lines{"rectangle 148 100 88 160", "floodfill 147 101 13", "rectangle 148 100 88 160"}));
-  EXPECT_EQ(Cells(ks[2]), (Lines{"rectangle 148 100 88 160", "floodfill 147 101 7", "rectangle 148 100 88 160"}));
 }
 
 }  // namespace
