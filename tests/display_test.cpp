@@ -29,14 +29,10 @@ std::pair<std::string, long long> Trace(std::function<void()> body) {
   return {trace.str(), clockMs};
 }
 
-PointArray Points(const std::vector<Point>& points) {
-  PointArray a;
-  for (std::size_t i = 0; i < points.size(); ++i) a[static_cast<int>(i)] = points[i];
-  return a;
-}
-
 TEST(FinalDrawing, PolygonOfOnePointKeepsItsFiveWaits) {
-  const auto t = Trace([] { korvane::FinalDrawing(Points({{5, 7}}), 0, 6); });
+  PointArray U;
+  U[0] = Point{5, 7};
+  const auto t = Trace([&] { korvane::FinalDrawing(U, 0, 6); });
   const std::string shown = "moveto 5 7\ndelay 600\n", erased = "moveto 5 7\nsetcolor 0\ndelay 600\n";
   EXPECT_EQ(t.first, "setlinestyle 0 1 1\n" + shown + erased + shown + erased + shown);
   EXPECT_EQ(t.second, 3000);
@@ -78,7 +74,8 @@ TEST(EdgeSharing, DrawsEachOverlapOfEdgePairsInVisitingOrder) {
       expected += "setlinestyle 0 1 2\nsetcolor 14\nmoveto " + std::to_string(s[0]) + " " + std::to_string(s[1]) +
                   "\nlineto " + std::to_string(s[2]) + " " + std::to_string(s[3]) + "\nsetcolor 15\n";
     }
-    const PointArray U = Points(c.U);
+    PointArray U;
+    for (std::size_t i = 0; i < c.U.size(); ++i) U[static_cast<int>(i)] = c.U[i];
     const int W = static_cast<int>(c.U.size()) - 1;
     EXPECT_EQ(Trace([&] { korvane::EdgeSharing(U, W, korvane::Xconst); }).first, expected) << c.what;
   }

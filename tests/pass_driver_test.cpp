@@ -49,14 +49,13 @@ Point P(int x, int y) { return Point{static_cast<std::int16_t>(x), static_cast<s
 int Load(const std::string& text, PointArray& Z, korvane::IntArray* I = nullptr, korvane::TagArray* C = nullptr) {
   std::istringstream in(text);
   int k = 0, x = 0, y = 0, i = 0;
-  for (char comma = 0, tag = 0; in >> x >> comma >> y; Z[k++] = P(x, y)) {
+  for (char comma = 0, tag = 0; in >> x >> comma >> y; Z[k++] = P(x, y))
     if (I != nullptr && in >> comma >> i >> comma >> tag) (*I)[k] = i, (*C)[k] = tag;
-  }
   return k - 1;
 }
 
-// Case A on one square, case B on another whose offset corners lie on no
-// contour vertex unless a case says otherwise. No expected polygon: unchanged.
+// Case A on one square, case B on another whose offset corners lie on no contour vertex unless a case says
+// otherwise. No expected polygon: unchanged.
 TEST(StartFixUp, MendsTheJunctionAtTheRealStart) {
   const std::string A = "100,100 100,40 40,40 40,100 100,100", B = "100,0 100,100 0,100 0,0 100,0";
   const std::string offsetA = "112,112 100,88 28,28 28,112 112,112", apart = "500,500 510,500 520,500 530,500 500,500";
@@ -105,8 +104,6 @@ std::pair<km_test::Session, std::string> Korvane(const std::string& name, const 
   return {s, fs::exists(dir / "DataMyDrawing.txt") ? km_test::ReadFile(dir / "DataMyDrawing.txt") : ""};
 }
 
-std::string Tail(const std::string& text, std::size_t n) { return text.substr(text.size() - std::min(n, text.size())); }
-
 // The square drawn from (950, 500) three cells right, down, left and up; the
 // recorded session square-two-rotations holds its two written passes, open-1
 // a special key at the display.
@@ -115,18 +112,18 @@ TEST(PassSessions, DisplayKeysDecideWhatIsWritten) {
   const std::string both = km_test::ReadFile(km_test::GoldenDir() / "square-two-rotations.txt");
   const std::string pass0 = both.substr(0, both.find("\n4\n974"));
   const std::string contour = "moveto 986 536\nlineto 986 500\nlineto 950 500\nlineto 950 536\nlineto 986 536\n";
+  const std::string offset = "moveto 998 548\nlineto 998 488\nlineto 938 488\nlineto 938 548\nlineto 998 548\n";
   // A third pass shows its polygon (the contour itself), erases it after its key, writes nothing.
   const auto [three, threeFile] = Korvane("three-passes", square + "@@q");
   EXPECT_EQ(threeFile, both);
-  const std::string offset = "moveto 998 548\nlineto 998 488\nlineto 938 488\nlineto 938 548\nlineto 998 548\n";
   const std::string erase = "getch 113\nsetlinestyle 0 1 2\nsetcolor 0\n" + contour + offset + contour;
-  EXPECT_EQ(Tail(three.trace, erase.size()), erase);
+  EXPECT_TRUE(three.trace.ends_with(erase)) << three.trace;
   EXPECT_EQ(three.out + std::to_string(three.exitCode), "0");
   // Another key after pass 0: the renormalisation draws the contour white in
   // the backward pass's order, the last drawing: the '@' after it is never read.
   const auto [other, otherFile] = Korvane("other-after-0", square + "q@");
   EXPECT_EQ(otherFile, pass0);
-  EXPECT_EQ(Tail(other.trace, contour.size() + 31), "setlinestyle 0 1 1\nsetcolor 15\n" + contour);
+  EXPECT_TRUE(other.trace.ends_with(erase + "setlinestyle 0 1 1\nsetcolor 15\n" + contour)) << other.trace;
   // Enter after pass 1: its offset contour is written in the backward order.
   EXPECT_EQ(Korvane("enter-after-1", square + "@\r").second,
             pass0 + "\n4\n974 , 512 , 974 , 524 , 962 , 524 , 962 , 512 , 974 , 512 , \n\n"
@@ -149,12 +146,13 @@ TEST(PassSessions, PolygonTooLargeIsReportedAndEndsTheEditor) {
   EXPECT_EQ(km_test::ReadFile(dir / "DataMyDrawing.txt"), "earlier pass");
 }
 
-// Worked contours, both rotations, written after '@' and 'q' (the notch after 'q' alone).
+// Worked contours, both rotations written after '@' and 'q' (the notch's clockwise one after 'q'). Clockwise the
+// L's polygon cuts its inner corner at the offset corner, counter-clockwise it bends at the inner corner. The
+// flat rectangle's inset offset contour turns inside out and its polygon shrinks to a there-and-back whose end
+// is a return point. The notch's later offset corner is taken on a tie and its 'f' repaired into 'c'.
 TEST(WorkedContours, BothRotationsWritten) {
   struct Case { std::string what, keys, file, out; };
   const std::vector<Case> cases = {
-      // Clockwise the polygon cuts the inner corner at the offset corner
-      // (998,548); counter-clockwise it bends at the inner corner (986,536).
       {"L", "*nrrrrrrdddlllddd" "llluuuuuu@q",
        "\n6\n1022 , 536 , 986 , 536 , 986 , 572 , 950 , 572 , 950 , 500 , \n1022 , 500 , 1022 , 536 , \n"
        "\n6\n1034 , 548 , 998 , 548 , 998 , 584 , 938 , 584 , 938 , 488 , \n1034 , 488 , 1034 , 548 , \n"
@@ -163,16 +161,12 @@ TEST(WorkedContours, BothRotationsWritten) {
        "\n6\n1010 , 524 , 1010 , 512 , 962 , 512 , 962 , 560 , 974 , 560 , \n974 , 524 , 1010 , 524 , \n"
        "\n6\n1010 , 512 , 1010 , 524 , 986 , 536 , 974 , 560 , 962 , 560 , \n962 , 512 , 1010 , 512 , \n"
        "\n6\nb , r , b , r , r , r , r , \n", ""},
-      // Counter-clockwise the inset offset contour turns inside out and the polygon
-      // shrinks to a there-and-back, its end marked as a return point.
       {"rectangle one step tall", "*nrrrdlllu@q",
        "\n4\n986 , 512 , 950 , 512 , 950 , 500 , 986 , 500 , 986 , 512 , \n\n"
        "\n4\n998 , 524 , 938 , 524 , 938 , 488 , 998 , 488 , 998 , 524 , \n\n"
        "\n4\n986 , 512 , 986 , 500 , 950 , 500 , 950 , 512 , 986 , 512 , \n\n\n4\nb , b , b , b , b , \n"
        "\n4\n974 , 500 , 974 , 512 , 962 , 512 , 962 , 500 , 974 , 500 , \n\n"
        "\n2\n974 , 512 , 962 , 512 , 974 , 512 , \n\n2\nf , r , r , \n", ""},
-      // A 3 x 3-cell square notched two cells deep: the forward pass takes the later
-      // offset corner (962,512) on a tie, the tooth repair turns its 'f' into 'c'.
       {"U with a one-cell notch", "*nrddruurdddllluuuq",
        "\n8\n986 , 536 , 950 , 536 , 950 , 500 , 962 , 500 , 962 , 524 , \n"
        "974 , 524 , 974 , 500 , 986 , 500 , 986 , 536 , \n"
@@ -180,8 +174,6 @@ TEST(WorkedContours, BothRotationsWritten) {
        "962 , 512 , 962 , 488 , 998 , 488 , 998 , 548 , \n"
        "\n7\n986 , 536 , 986 , 500 , 974 , 500 , 962 , 512 , 962 , 500 , \n950 , 500 , 950 , 536 , 986 , 536 , \n"
        "\n7\nb , b , b , c , b , b , b , b , \n", ""},
-      // Both polygons zigzag between inner and offset corners; counter-clockwise
-      // the start fix-up finds no case A junction and no right turn to re-route.
       {"staircase", "*nrrrdddrrrdddrrrddd" "lllllllll" "uuuuuuuuu@q",
        "\n8\n1058 , 608 , 950 , 608 , 950 , 500 , 986 , 500 , 986 , 536 , \n"
        "1022 , 536 , 1022 , 572 , 1058 , 572 , 1058 , 608 , \n"
@@ -202,10 +194,8 @@ TEST(WorkedContours, BothRotationsWritten) {
   }
 }
 
-// Whole passes on contours whose corridor never touches itself: random
-// simply connected unions of 4 x 4-cell blocks on a 7 x 5 grid. Each pass's
-// polygon must lie in the corridor, go once around the hole and be as short
-// as the shortest such closed path, found here independently.
+// Whole passes on random simply connected unions of 4 x 4-cell blocks, whose corridor never touches itself:
+// each pass's polygon lies in the corridor, goes once around the hole and is as short as the shortest such path.
 constexpr int kGW = 7, kGH = 5, kFW = kGW * 4 + 4, kFH = kGH * 4 + 4;  // blocks; cells with a margin of 2
 constexpr int kOrigin = 120, kCellOrigin = kOrigin - 24;                // pixels of block and cell (0, 0)
 using Blocks = std::array<std::array<bool, kGH + 2>, kGW + 2>;          // blocks with an empty rim
@@ -213,9 +203,8 @@ using Cells = std::array<std::array<bool, kFH>, kFW>;
 bool CellAt(const Cells& c, int i, int j) { return i >= 0 && j >= 0 && i < kFW && j < kFH && c[i][j]; }
 double Length(Point p, Point q) { return std::hypot(p.x - q.x, p.y - q.y); }
 
-// A random connected union of blocks (rim index 1..kGW) and the corners of
-// its outline, clockwise on screen, in V; returns the last index of V, or -1
-// for two blocks touching at a corner only or for a hole.
+// A random connected union of blocks (rim index 1..kGW) and its outline's corners, clockwise on screen, in V;
+// returns the last index of V, or -1 for blocks touching at a corner only or for a hole.
 int RandomOutline(std::mt19937& random, Blocks& b, PointArray& V) {
   b = {};
   b[1 + random() % kGW][1 + random() % kGH] = true;
@@ -238,17 +227,16 @@ int RandomOutline(std::mt19937& random, Blocks& b, PointArray& V) {
   const auto start = next.begin()->first;
   for (auto before = start, at = next.at(start); !edges || before != start; before = at, at = next.at(at), ++edges) {
     const auto after = next.at(at);
-    if (at.first - before.first != after.first - at.first || at.second - before.second != after.second - at.second) {
+    if (at.first - before.first != after.first - at.first || at.second - before.second != after.second - at.second)
       V[J++] = P(kOrigin + 48 * (at.first - 1), kOrigin + 48 * (at.second - 1));
-    }
   }
   std::rotate(&V[0], &V[J - 1], &V[J]);  // start at the outline's first point, a corner
   V[J] = V[0];
   return edges == next.size() ? J : -1;  // a hole's outline is not reached
 }
 
-// The corridor's cells: one cell round the blocks (clockwise pass) or the
-// blocks' cells along their outline (counter-clockwise); and a cell of the hole.
+// The corridor's cells: one cell round the blocks (clockwise pass) or the blocks' cells along their outline
+// (counter-clockwise); and a cell of the hole.
 Cells Corridor(const Blocks& b, int Turner, std::pair<int, int>& hole) {
   const auto in = [&](int i, int j) {
     return i >= 2 && j >= 2 && i < kFW && j < kFH && b[1 + (i - 2) / 4][1 + (j - 2) / 4];
@@ -264,8 +252,8 @@ Cells Corridor(const Blocks& b, int Turner, std::pair<int, int>& hole) {
   return corridor;
 }
 
-// The closed segment lies in the closed corridor: its ends and a point
-// between each two crossings of lattice lines lie in a cell or on its border.
+// The closed segment lies in the closed corridor: its ends and a point between each two crossings of lattice
+// lines lie in a cell or on its border.
 bool HoldsSegment(const Cells& c, Point p, Point q) {
   const auto holds = [&](double t) {
     const double u = (p.x + t * (q.x - p.x) - kCellOrigin) / 12, v = (p.y + t * (q.y - p.y) - kCellOrigin) / 12;
@@ -290,8 +278,8 @@ int Crossing(Point p, Point q, double rx, double ry) {
   return q.y > p.y ? 1 : -1;
 }
 
-// The shortest closed path in the corridor once around the hole: Dijkstra
-// over the corridor's reflex corners, in layers by crossings of the ray.
+// The shortest closed path in the corridor once around the hole: Dijkstra over the corridor's reflex corners,
+// in layers by crossings of the ray.
 double ShortestLoop(const Cells& c, double rx, double ry) {
   std::vector<Point> nodes;
   for (int i = 0; i <= kFW; ++i) {
