@@ -8,22 +8,10 @@
 #include <cstdint>
 
 #include "editor/geometry.h"
+#include "editor/polygon_set.h"
 
 namespace korvane {
 namespace {
-
-// Writes entry k of a polygon set.
-void Put(PointArray& P, IntArray& I, TagArray& C, int k, Point p, int index, char tag) {
-  P[k] = p;
-  I[k] = index;
-  C[k] = tag;
-}
-
-// Copies entry from of one polygon set into entry to of another.
-void CopyEntry(const PointArray& SrcP, const IntArray& SrcI, const TagArray& SrcC, int from, PointArray& DstP,
-               IntArray& DstI, TagArray& DstC, int to) {
-  Put(DstP, DstI, DstC, to, SrcP[from], SrcI[from], SrcC[from]);
-}
 
 // FunGeAngle2 at P[b] on the path P[a], P[b], q, worked out in place: the
 // exams call it in their innermost loops, once per offset corner of a chain.
@@ -36,13 +24,6 @@ inline int Turn(const PointArray& P, int a, int b, const Point& q) {
   const bool back = static_cast<std::int64_t>(p2.y - q.y) * (p2.y - p1.y) > 0 ||
                     static_cast<std::int64_t>(p2.x - q.x) * (p2.x - p1.x) > 0;
   return back ? 2 : -2;
-}
-
-// A contour point that a chain is built from. An index outside 0..J has no
-// point, and the chain cannot be built: the construction is abandoned.
-inline Point ContourPoint(const PointArray& V, int J, int i) {
-  if (i < 0 || i > J) throw CapacityExceeded{};
-  return V[i];
 }
 
 bool Stops(int t, int J) { return J <= 0 || t == Enter; }

@@ -10,28 +10,10 @@
 
 #include "editor/backward.h"
 #include "editor/geometry.h"
+#include "editor/polygon_set.h"
 
 namespace korvane {
 namespace {
-
-void Put(PointArray& P, IntArray& I, TagArray& C, int k, Point p, int index, char tag) {
-  P[k] = p;
-  I[k] = index;
-  C[k] = tag;
-}
-
-void CopyEntry(const PointArray& SrcP, const IntArray& SrcI, const TagArray& SrcC, int from, PointArray& DstP,
-               IntArray& DstI, TagArray& DstC, int to) {
-  Put(DstP, DstI, DstC, to, SrcP[from], SrcI[from], SrcC[from]);
-}
-
-// A contour point that a route is built from. An index outside 0..J has no
-// point, and the route cannot be built: the construction is abandoned.
-Point ContourPoint(const PointArray& V, int J, int i) {
-  const auto p = PointAt(V, J, i);
-  if (!p) throw CapacityExceeded{};
-  return *p;
-}
 
 bool Choice(char tag) { return tag == 'f' || tag == 'c'; }
 
