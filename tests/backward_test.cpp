@@ -2,35 +2,14 @@
 #include <sstream>
 #include <string>
 #include "editor/backward.h"
+#include "tests/support/polygon_text.h"
 
 namespace korvane {
 namespace {
-// Sets written "x,y,index,tag ..."; points written "x,y ..." from index 0.
-struct Set { PointArray P{}; IntArray I{}; TagArray C{}; int last = -1; };
-Set Make(const std::string& text, Set s = {}) {
-  int x, y, index;
-  char tag, comma;
-  std::istringstream in(text);
-  while (in >> x >> comma >> y >> comma >> index >> comma >> tag)
-    s.P[++s.last] = {int16_t(x), int16_t(y)}, s.I[s.last] = index, s.C[s.last] = tag;
-  EXPECT_TRUE(in.eof()) << text;
-  return s;
-}
-PointArray Points(const std::string& text, PointArray a = {}) {
-  std::istringstream in(text);
-  char comma;
-  for (int k = 0, x, y; in >> x >> comma >> y;) a[k++] = {int16_t(x), int16_t(y)};
-  return a;
-}
-// Entries without tag print as bare points.
-std::string Dump(const Set& s, int last) {
-  std::ostringstream o;
-  for (int k = 0; k <= last; ++k) {
-    o << (k ? " " : "") << s.P[k].x << ',' << s.P[k].y;
-    if (s.C[k]) o << ',' << s.I[k] << ',' << s.C[k];
-  }
-  return o.str();
-}
+using km_test::Dump;
+using km_test::Make;
+using km_test::Points;
+using km_test::Set;
 
 TEST(BackwardPass, TransformReversesPolygonIndicesAndBothContours) {
   const std::string polygon = "0,0,0,b 12,0,2,r 24,12,-1,f 36,12,4,c", v = "0,0 12,0 12,12 24,12 24,24 99,99",

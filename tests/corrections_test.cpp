@@ -7,11 +7,11 @@
 #include <utility>
 
 #include "editor/corrections.h"
+#include "tests/support/polygon_text.h"
 
 namespace korvane {
 namespace {
 
-Point P(int x, int y) { return Point{static_cast<std::int16_t>(x), static_cast<std::int16_t>(y)}; }
 
 // One step on a hand-built polygon "x,y,index,tag ..." with wall points "O9=x,y" (offset contour) or "V9=x,y"
 // (contour), checking the vertices listed as "k=x,y,index,tag". Wall points not listed lie far from everything.
@@ -27,22 +27,8 @@ struct Case {
 void RunCase(const Case& c) {
   SCOPED_TRACE(c.what);
   const int J = 40;
-  PointArray V, O, Z;
-  IntArray I;
-  TagArray C;
-  for (int k = 0; k < kCapacity; ++k) V[k] = P(1000 + 2 * k, 990), O[k] = P(1001 + 2 * k, 995);
-  std::istringstream in;
-  const auto read = [&in](std::string s) {
-    EXPECT_TRUE(in.str().empty() || in.eof()) << "unread: " << in.str();
-    for (char& ch : s) ch = (ch == ',' || ch == '=') ? ' ' : ch;
-    in.clear();
-    in.str(s);
-  };
-  int W = -1, k, x, y, index;
-  char tag;
-  for (read(c.polygon); in >> x >> y >> index >> tag;) Z[++W] = P(x, y), I[W] = index, C[W] = tag;
-  for (read(c.walls); in >> tag >> k >> x >> y;) (tag == 'O' ? O : V)[k] = P(x, y);
-  if (c.w >= 0) W = c.w;
+  km_test::HandPolygon h(c.polygon, c.walls, c.w);
+  auto& [V, O, Z, I, K, C, W] = h;
   switch (c.step) {
     case 'T': ToothTipChoice(J, W, V, O, Z, I, C, Xgrid, Ygrid); break;
     case 'G': ToothGroup(J, W, V, O, Z, I, C, Xgrid, Ygrid); break;
@@ -56,9 +42,7 @@ void RunCase(const Case& c) {
     case 'R': StraightRunFlattening(J, W, V, O, Z, I, C); break;
     default: FAIL() << "no step " << c.step;
   }
-  for (read(c.expected); in >> k >> x >> y >> index >> tag;)
-    EXPECT_EQ(std::tuple(Z[k], I[k], C[k]), std::tuple(P(x, y), index, tag)) << "vertex " << k;
-  EXPECT_TRUE(in.eof()) << c.expected;
+  h.Expect(c.expected);
 }
 
 TEST(TipBand, BoundariesAndTieBand) {

@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "editor/corrections.h"
+#include "tests/support/polygon_text.h"
 
 namespace korvane {
 namespace {
@@ -24,31 +25,15 @@ struct Case {
 void RunCase(const Case& c) {
   SCOPED_TRACE(c.what);
   const int J = 40;
-  PointArray V, O, Z;
-  IntArray I, K;
-  TagArray C;
-  for (int k = 0; k < kCapacity; ++k) V[k] = P(1000 + 2 * k, 990), O[k] = P(1001 + 2 * k, 995);
-  std::istringstream in;
-  const auto read = [&in](std::string s) {
-    EXPECT_TRUE(in.str().empty() || in.eof()) << "unread: " << in.str();
-    for (char& ch : s) ch = (ch == ',' || ch == '=') ? ' ' : ch;
-    in.clear();
-    in.str(s);
-  };
-  int W = -1, k, x, y, index, listed = 0;
-  char tag;
-  for (read(c.polygon); in >> x >> y >> index >> tag;) Z[++W] = P(x, y), I[W] = index, C[W] = tag;
-  for (read(c.walls); in >> tag >> k >> x >> y;) (tag == 'O' ? O : V)[k] = P(x, y);
-  if (c.w >= 0) W = c.w;
+  km_test::HandPolygon h(c.polygon, c.walls, c.w);
+  auto& [V, O, Z, I, K, C, W] = h;
   if (c.step == 'S') PikePairs(J, W, V, O, Z, I, C, Xgrid, Ygrid);
   if (c.step == 'C') ClosingPikePair(J, W, V, O, Z, I, C);
   if (c.step == 'R') PikeRepull(W, O, Z, I, K, C);
-  for (read(c.expected); in >> k >> x >> y >> index >> tag; ++listed)
-    EXPECT_EQ(std::tuple(Z[k], I[k], C[k]), std::tuple(P(x, y), index, tag)) << "vertex " << k;
-  EXPECT_TRUE(in.eof()) << c.expected;
+  const int listed = h.Expect(c.expected);
   if (c.step != 'R') return;
   EXPECT_EQ(W, listed - 1);
-  for (k = 0; k <= W; ++k) EXPECT_EQ(K[k], I[k]) << "vertex " << k;
+  for (int k = 0; k <= W; ++k) EXPECT_EQ(K[k], I[k]) << "vertex " << k;
 }
 
 TEST(Pikes, PairsAreCutOnlyWhereTheRouteOverQIsShorter) {

@@ -4,35 +4,14 @@
 #include <sstream>
 #include <string>
 #include "editor/tooth.h"
+#include "tests/support/polygon_text.h"
 
 namespace korvane {
 namespace {
-// Sets written "x,y,index,tag ..."; points written "x,y ..." from index 0.
-struct Set { PointArray P{}; IntArray I{}; TagArray C{}; int last = -1; };
-Set Make(const std::string& text, Set s = {}) {
-  int x, y, index;
-  char tag, comma;
-  std::istringstream in(text);
-  while (in >> x >> comma >> y >> comma >> index >> comma >> tag)
-    s.P[++s.last] = {int16_t(x), int16_t(y)}, s.I[s.last] = index, s.C[s.last] = tag;
-  EXPECT_TRUE(in.eof()) << text;
-  return s;
-}
-std::string Dump(const Set& s, int last) {
-  std::ostringstream o;
-  for (int k = 0; k <= last; ++k) o << (k ? " " : "") << s.P[k].x << ',' << s.P[k].y << ',' << s.I[k] << ',' << s.C[k];
-  return o.str();
-}
-PointArray Points(const std::string& text) {
-  PointArray a;
-  std::istringstream in(text);
-  char c;
-  for (int k = 0, x, y; in >> x >> c >> y;) {
-    if (c == '=') k = x, x = y, in >> c >> y;  // "k=x,y" moves on to index k
-    a[k++] = {int16_t(x), int16_t(y)};
-  }
-  return a;
-}
+using km_test::Dump;
+using km_test::Make;
+using km_test::Points;
+using km_test::Set;
 
 void KeepTag(const std::string& v0, const std::string& src, const std::string& dst, int J = 9) {
   const Set s = Make(src);

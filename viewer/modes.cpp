@@ -30,20 +30,26 @@ bool Degenerate(Point a, Point b) { return a.x == b.x || a.y == b.y; }
 // One pixel inside the rectangle from corner a towards corner b.
 int SeedCoordinate(int a, int b) { return a < b ? a + 1 : a - 1; }
 
+// Outlines the cell in the border colour, floods it from one pixel inside
+// its contour corner and outlines it again in the final colour.
+void PaintCell(const Point& corner, const Point& diag, int border, int fill, int outline) {
+  const int x_fill = SeedCoordinate(corner.x, diag.x);
+  const int y_fill = SeedCoordinate(corner.y, diag.y);
+  setlinestyle(0, 1, 1);
+  setcolor(border);
+  rectangle(corner.x, corner.y, diag.x, diag.y);
+  setfillstyle(1, fill);
+  floodfill(x_fill, y_fill, border);
+  setcolor(outline);
+  rectangle(corner.x, corner.y, diag.x, diag.y);
+}
+
 // Fills cell k (k = 1..I) white with a light grey outline.
 void FillCell(const PointArray& VERTEX, const PointArray& VERTEX0, int k) {
   const Point corner = VERTEX[k - 1];
   const Point diag = VERTEX0[k];
   if (Degenerate(corner, diag)) return;
-  const int x_fill = SeedCoordinate(corner.x, diag.x);
-  const int y_fill = SeedCoordinate(corner.y, diag.y);
-  setlinestyle(0, 1, 1);
-  setcolor(13);
-  rectangle(corner.x, corner.y, diag.x, diag.y);
-  setfillstyle(1, 15);
-  floodfill(x_fill, y_fill, 13);
-  setcolor(7);
-  rectangle(corner.x, corner.y, diag.x, diag.y);
+  PaintCell(corner, diag, 13, 15, 7);
 }
 
 // Fills cell e+1 black. A degenerate cell falls back on the contour vertex
@@ -56,15 +62,7 @@ void EraseCell(const PointArray& VERTEX, int I, const PointArray& VERTEX0, int e
     diag = VERTEX[e + 2];
     if (Degenerate(corner, diag)) return;
   }
-  const int x_fill = SeedCoordinate(corner.x, diag.x);
-  const int y_fill = SeedCoordinate(corner.y, diag.y);
-  setlinestyle(0, 1, 1);
-  setcolor(7);
-  rectangle(corner.x, corner.y, diag.x, diag.y);
-  setfillstyle(1, 0);
-  floodfill(x_fill, y_fill, 7);
-  setcolor(0);
-  rectangle(corner.x, corner.y, diag.x, diag.y);
+  PaintCell(corner, diag, 7, 0, 0);
 }
 
 void EraseCross(const PointArray& VERTEX, int i) { korvane::Cross(VERTEX[i].x, VERTEX[i].y, 12, 0, 0); }
