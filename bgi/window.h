@@ -3,8 +3,9 @@
 
 namespace bgi {
 
-// Returns the entry's exit code; closing the window ends the process with 0,
-// and a failure to open the window ends it with 1 after a line on stderr.
-int runWindowed(int (*entry)());
+// Ends the process when the entry returns, with its exit code; closing the
+// window ends it with 0, and a failure to open the window with 1 after a line
+// on stderr. Never returns.
+[[noreturn]] int runWindowed(int (*entry)());
 
 }  // namespace bgi
