@@ -3,9 +3,10 @@
 
 namespace bgi {
 
-// Ends the process when the entry returns, with its exit code; closing the
-// window ends it with 0, and a failure to open the window with 1 after a line
-// on stderr. Never returns.
-[[noreturn]] int runWindowed(int (*entry)());
+// Once the window is open, the process ends with the entry's exit code when
+// the entry returns, with 0 when the window is closed, and with 1 after a
+// line on stderr when the window cannot be opened. Returns the exit code only
+// for an entry that never opened its window.
+int runWindowed(int (*entry)());
 
 }  // namespace bgi
