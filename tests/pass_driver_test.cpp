@@ -150,8 +150,17 @@ TEST(PassSessions, PolygonTooLargeIsReportedAndEndsTheEditor) {
 // L's polygon cuts its inner corner at the offset corner, counter-clockwise it bends at the inner corner. The
 // flat rectangle's inset offset contour turns inside out and its polygon shrinks to a there-and-back whose end
 // is a return point. The notch's later offset corner is taken on a tie and its 'f' repaired into 'c'.
+// Counter-clockwise the notched U and the plus of one-cell arms leave a corridor without a hole: the U's polygon
+// runs out and back through the notch's sides, the plus's shrinks to a there-and-back across the centre cell.
 TEST(WorkedContours, BothRotationsWritten) {
   struct Case { std::string what, keys, file, out; };
+  const std::string notch0 =
+      "\n8\n986 , 536 , 950 , 536 , 950 , 500 , 962 , 500 , 962 , 524 , \n"
+      "974 , 524 , 974 , 500 , 986 , 500 , 986 , 536 , \n"
+      "\n8\n998 , 548 , 938 , 548 , 938 , 488 , 974 , 488 , 974 , 512 , \n"
+      "962 , 512 , 962 , 488 , 998 , 488 , 998 , 548 , \n"
+      "\n7\n986 , 536 , 986 , 500 , 974 , 500 , 962 , 512 , 962 , 500 , \n950 , 500 , 950 , 536 , 986 , 536 , \n"
+      "\n7\nb , b , b , c , b , b , b , b , \n";
   const std::vector<Case> cases = {
       {"L", "*nrrrrrrdddlllddd" "llluuuuuu@q",
        "\n6\n1022 , 536 , 986 , 536 , 986 , 572 , 950 , 572 , 950 , 500 , \n1022 , 500 , 1022 , 536 , \n"
@@ -167,13 +176,24 @@ TEST(WorkedContours, BothRotationsWritten) {
        "\n4\n986 , 512 , 986 , 500 , 950 , 500 , 950 , 512 , 986 , 512 , \n\n\n4\nb , b , b , b , b , \n"
        "\n4\n974 , 500 , 974 , 512 , 962 , 512 , 962 , 500 , 974 , 500 , \n\n"
        "\n2\n974 , 512 , 962 , 512 , 974 , 512 , \n\n2\nf , r , r , \n", ""},
-      {"U with a one-cell notch", "*nrddruurdddllluuuq",
-       "\n8\n986 , 536 , 950 , 536 , 950 , 500 , 962 , 500 , 962 , 524 , \n"
-       "974 , 524 , 974 , 500 , 986 , 500 , 986 , 536 , \n"
-       "\n8\n998 , 548 , 938 , 548 , 938 , 488 , 974 , 488 , 974 , 512 , \n"
-       "962 , 512 , 962 , 488 , 998 , 488 , 998 , 548 , \n"
-       "\n7\n986 , 536 , 986 , 500 , 974 , 500 , 962 , 512 , 962 , 500 , \n950 , 500 , 950 , 536 , 986 , 536 , \n"
-       "\n7\nb , b , b , c , b , b , b , b , \n", ""},
+      {"U with a one-cell notch", "*nrddruurdddllluuuq", notch0, ""},
+      {"U with a one-cell notch, both rotations", "*nrddruurdddllluuu@q",
+       notch0 + "\n8\n974 , 524 , 974 , 512 , 986 , 512 , 986 , 536 , 950 , 536 , \n"
+                "950 , 512 , 962 , 512 , 962 , 524 , 974 , 524 , \n"
+                "\n6\n962 , 524 , 962 , 512 , 962 , 524 , 974 , 524 , 974 , 512 , \n974 , 524 , 962 , 524 , \n"
+                "\n6\nf , f , b , c , c , r , r , \n",
+       kReached},
+      {"plus of one-cell arms", "*nrdrdldluluru@q",
+       "\n12\n974 , 524 , 962 , 524 , 962 , 536 , 950 , 536 , 950 , 524 , \n"
+       "938 , 524 , 938 , 512 , 950 , 512 , 950 , 500 , 962 , 500 , \n962 , 512 , 974 , 512 , 974 , 524 , \n"
+       "\n12\n986 , 536 , 974 , 536 , 974 , 548 , 938 , 548 , 938 , 536 , \n"
+       "926 , 536 , 926 , 500 , 938 , 500 , 938 , 488 , 974 , 488 , \n974 , 500 , 986 , 500 , 986 , 536 , \n"
+       "\n8\n974 , 524 , 974 , 512 , 962 , 500 , 950 , 500 , 938 , 512 , \n"
+       "938 , 524 , 950 , 536 , 962 , 536 , 974 , 524 , \n\n8\nb , b , b , b , b , b , b , b , b , \n"
+       "\n12\n962 , 524 , 962 , 524 , 950 , 524 , 950 , 512 , 962 , 512 , \n"
+       "962 , 524 , 950 , 524 , 950 , 512 , 962 , 512 , 962 , 524 , \n950 , 524 , 950 , 512 , 974 , 512 , \n"
+       "\n2\n962 , 524 , 950 , 512 , 962 , 524 , \n\n2\nf , f , r , \n",
+       kReached},
       {"staircase", "*nrrrdddrrrdddrrrddd" "lllllllll" "uuuuuuuuu@q",
        "\n8\n1058 , 608 , 950 , 608 , 950 , 500 , 986 , 500 , 986 , 536 , \n"
        "1022 , 536 , 1022 , 572 , 1058 , 572 , 1058 , 608 , \n"
