@@ -28,6 +28,15 @@ inline int Turn(const PointArray& P, int a, int b, const Point& q) {
 
 bool Stops(int t, int J) { return J <= 0 || t == Enter; }
 
+// Destination entries 0 and 1 are copies of source entries 0 and 1; returns
+// the destination's last index, 1.
+int CopyStart(const PointArray& SrcP, const IntArray& SrcI, const TagArray& SrcC, PointArray& DstP, IntArray& DstI,
+              TagArray& DstC) {
+  CopyEntry(SrcP, SrcI, SrcC, 0, DstP, DstI, DstC, 0);
+  CopyEntry(SrcP, SrcI, SrcC, 1, DstP, DstI, DstC, 1);
+  return 1;
+}
+
 }  // namespace
 
 int BackwardTransform(char t, int J, int W, PointArray& VERTEX, PointArray& VERTEX0, PointArray& Z, IntArray& I,
@@ -62,9 +71,7 @@ int BackwardTransform(char t, int J, int W, PointArray& VERTEX, PointArray& VERT
 int CleanMultVert(char t, int J, int SrcLast, const PointArray& SrcP, const IntArray& SrcI, const TagArray& SrcC,
                   PointArray& DstP, IntArray& DstI, TagArray& DstC, int& DstLast) {
   if (Stops(t, J)) return 0;
-  CopyEntry(SrcP, SrcI, SrcC, 0, DstP, DstI, DstC, 0);
-  CopyEntry(SrcP, SrcI, SrcC, 1, DstP, DstI, DstC, 1);
-  int k = 1;
+  int k = CopyStart(SrcP, SrcI, SrcC, DstP, DstI, DstC);
   for (int n = 2; n <= SrcLast; ++n) {
     if (SrcP[n] == DstP[k]) {
       // The run keeps its first position and its last 'f' or 'c' choice.
@@ -89,9 +96,7 @@ int ConcaveAngleExam(char t, int& Iter, int J, int SrcLast, const PointArray& VE
   const int N = DstLast;
   for (int n = 0; n <= N; ++n) CopyEntry(DstP, DstI, DstC, n, SrcP, SrcI, SrcC, n);
 
-  CopyEntry(SrcP, SrcI, SrcC, 0, DstP, DstI, DstC, 0);
-  CopyEntry(SrcP, SrcI, SrcC, 1, DstP, DstI, DstC, 1);
-  int k = 1;
+  int k = CopyStart(SrcP, SrcI, SrcC, DstP, DstI, DstC);
   for (int n = 2; n <= N; ++n) {
     const Point P = SrcP[n];
     const int PIndex = SrcI[n];
@@ -136,9 +141,7 @@ int ConvexAngleExam(char t, int J, int SrcLast, const PointArray& VERTEX, const 
                     const IntArray& SrcI, const TagArray& SrcC, PointArray& DstP, IntArray& DstI, TagArray& DstC,
                     int& DstLast) {
   if (Stops(t, J)) return 0;
-  CopyEntry(SrcP, SrcI, SrcC, 0, DstP, DstI, DstC, 0);
-  CopyEntry(SrcP, SrcI, SrcC, 1, DstP, DstI, DstC, 1);
-  int k = 1;
+  int k = CopyStart(SrcP, SrcI, SrcC, DstP, DstI, DstC);
   for (int n = 2; n <= SrcLast; ++n) {
     const Point P = SrcP[n];
     const int PIndex = SrcI[n];
@@ -180,9 +183,7 @@ int ConvexAngleExam(char t, int J, int SrcLast, const PointArray& VERTEX, const 
 int MinNumVert(char t, int J, int SrcLast, const PointArray& SrcP, const IntArray& SrcI, const TagArray& SrcC,
                PointArray& DstP, IntArray& DstI, TagArray& DstC, int& DstLast) {
   if (Stops(t, J)) return 0;
-  CopyEntry(SrcP, SrcI, SrcC, 0, DstP, DstI, DstC, 0);
-  CopyEntry(SrcP, SrcI, SrcC, 1, DstP, DstI, DstC, 1);
-  int k = 1;
+  int k = CopyStart(SrcP, SrcI, SrcC, DstP, DstI, DstC);
   for (int n = 2; n <= SrcLast; ++n) {
     // A straight vertex gives way to the next point, whatever its tag.
     if (Turn(DstP, k - 1, k, SrcP[n]) != -2) ++k;
