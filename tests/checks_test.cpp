@@ -4,13 +4,12 @@
 
 #include <cstdlib>
 #include <iterator>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "bgi/headless.h"
 #include "editor/checks.h"
 #include "editor/geometry.h"
+#include "tests/support/session.h"
 
 namespace korvane {
 namespace {
@@ -24,10 +23,7 @@ struct Run {
   SlopeArray Slope{};
   StrokeArray POINT{};
 };
-Run* run = nullptr;
-
-int RunCheck() {
-  Run& r = *run;
+void RunCheck(Run& r) {
   const auto call = [&r](auto check, auto... colour) {
     return check(r.VERTEX, r.POINT, r.XYmin, r.XYmax, r.Slope, r.J, r.i, 1, colour..., Xconst, Wiper, WiperDelay);
   };
@@ -35,7 +31,6 @@ int RunCheck() {
              : r.check == Shared ? call(SharedEdge2, 11)
              : r.check == Touched ? call(TouchedEdge2, 14)
                                   : call(OverlapVertex2, CrossArm, 10);
-  return 0;
 }
 
 // Runs one check on the contour through the points, mirrored in the diagonal
@@ -47,13 +42,8 @@ int Result(Check check, const std::vector<Point>& points, int i, bool mirrored) 
   --r.J;  // the last index
   for (int e = 1; e <= r.J; ++e) Arena(r.VERTEX, r.XYmin, r.XYmax, r.Slope, e, Xconst);
   const Point a = r.VERTEX[r.J - 1], b = r.VERTEX[r.J];
-  run = &r;
-  std::ostringstream trace;
-  bgi::HeadlessOptions options;
-  options.trace = &trace;
-  const long long clockMs = bgi::runHeadless(&RunCheck, "", options).clockMs;
-  run = nullptr;
-  EXPECT_TRUE(r.result != 0 || trace.str().empty()) << trace.str();
+  const auto [trace, out, exitCode, clockMs] = km_test::RunBody([&] { RunCheck(r); });
+  EXPECT_TRUE(r.result != 0 || trace.empty()) << trace;
   EXPECT_TRUE(r.result == 0 || clockMs == 4200 + 36 * (std::abs(a.x - b.x) + std::abs(a.y - b.y)) / 12) << clockMs;
   return r.result;
 }

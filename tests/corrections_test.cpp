@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <sstream>
 #include <string>
-#include <tuple>
 #include <utility>
 
 #include "editor/corrections.h"
@@ -12,37 +10,28 @@
 namespace korvane {
 namespace {
 
+using Case = km_test::StepCase;
 
-// One step on a hand-built polygon "x,y,index,tag ..." with wall points "O9=x,y" (offset contour) or "V9=x,y"
-// (contour), checking the vertices listed as "k=x,y,index,tag". Wall points not listed lie far from everything.
 // Steps: 'T' tooth-tip choice, 'G' tooth group, 'S' tip shortcut, 'P' corner-pair shift, 'O' oblique pull-back,
 // 'E' closing-end mark, 'L' closing group, 'C' closing-pair collapse, 'D' start-duplicate mark, 'R' straight run.
-struct Case {
-  const char* what;
-  char step;
-  std::string polygon, walls, expected;
-  int w = -1;  // a W below the polygon's own
-};
-
 void RunCase(const Case& c) {
-  SCOPED_TRACE(c.what);
-  const int J = 40;
-  km_test::HandPolygon h(c.polygon, c.walls, c.w);
-  auto& [V, O, Z, I, K, C, W] = h;
-  switch (c.step) {
-    case 'T': ToothTipChoice(J, W, V, O, Z, I, C, Xgrid, Ygrid); break;
-    case 'G': ToothGroup(J, W, V, O, Z, I, C, Xgrid, Ygrid); break;
-    case 'S': TipShortcut(J, W, V, O, Z, I, C, Xgrid, Ygrid); break;
-    case 'P': CornerPairShift(J, W, V, O, Z, I, C); break;
-    case 'O': ObliquePullBack(J, W, V, O, Z, I, C, Xgrid, Ygrid); break;
-    case 'E': ClosingEndMark(W, Z, C); break;
-    case 'L': ClosingGroup(J, W, V, O, Z, I, C, Xgrid, Ygrid); break;
-    case 'C': ClosingPairCollapse(J, W, V, O, Z, I, C); break;
-    case 'D': StartDuplicateMark(W, Z, C); break;
-    case 'R': StraightRunFlattening(J, W, V, O, Z, I, C); break;
-    default: FAIL() << "no step " << c.step;
-  }
-  h.Expect(c.expected);
+  km_test::RunStep(c, [&c](km_test::HandPolygon& h) {
+    auto& [V, O, Z, I, K, C, W] = h;
+    const int J = 40;
+    switch (c.step) {
+      case 'T': ToothTipChoice(J, W, V, O, Z, I, C, Xgrid, Ygrid); break;
+      case 'G': ToothGroup(J, W, V, O, Z, I, C, Xgrid, Ygrid); break;
+      case 'S': TipShortcut(J, W, V, O, Z, I, C, Xgrid, Ygrid); break;
+      case 'P': CornerPairShift(J, W, V, O, Z, I, C); break;
+      case 'O': ObliquePullBack(J, W, V, O, Z, I, C, Xgrid, Ygrid); break;
+      case 'E': ClosingEndMark(W, Z, C); break;
+      case 'L': ClosingGroup(J, W, V, O, Z, I, C, Xgrid, Ygrid); break;
+      case 'C': ClosingPairCollapse(J, W, V, O, Z, I, C); break;
+      case 'D': StartDuplicateMark(W, Z, C); break;
+      case 'R': StraightRunFlattening(J, W, V, O, Z, I, C); break;
+      default: FAIL() << "no step " << c.step;
+    }
+  });
 }
 
 TEST(TipBand, BoundariesAndTieBand) {

@@ -23,6 +23,7 @@ std::string Str(const PointArray& a, int last) {
   return out.str();
 }
 
+// The L and the plus of one-cell arms are pinned by the worked contours' files.
 TEST(Corridor, OffsetOneStepLeftOfTravelPivotsAtTheCornersAndNothingOnEnter) {
   const struct { const char* contour; int Turner; const char* offset; } cases[] = {
       {"136 136, 100 136, 100 100, 136 100, 136 136", 0, "148 148, 88 148, 88 88, 148 88, 148 148"},
@@ -35,17 +36,11 @@ TEST(Corridor, OffsetOneStepLeftOfTravelPivotsAtTheCornersAndNothingOnEnter) {
       // Staircase east and south: right corners outside, left corners inside.
       {"100 100, 124 100, 124 124, 148 124, 148 148, 172 148", 0,
        "100 88, 136 88, 136 112, 160 112, 160 136, 172 136"},
-      {"160 160, 100 160, 100 100, 124 100, 124 136, 160 136, 160 160", 0,
-       "172 172, 88 172, 88 88, 136 88, 136 124, 172 124, 172 172"},
       // A notch one cell wide and deep: its offset corners fall on contour vertices.
       {"180 144, 96 144, 96 96, 144 96, 144 108, 156 108, 156 96, 180 96, 180 144", 0,
        "192 156, 84 156, 84 84, 156 84, 156 96, 144 96, 144 84, 192 84, 192 156"},
       {"180 96, 156 96, 156 108, 144 108, 144 96, 96 96, 96 144, 180 144, 180 96", 1,
        "168 108, 168 108, 168 120, 132 120, 132 108, 108 108, 108 132, 168 132, 168 108"},
-      {"144 120, 132 120, 132 132, 120 132, 120 144, 108 144, 108 132, 96 132, 96 120, 84 120, 84 108, 96 108, "
-       "96 96, 108 96, 108 84, 120 84, 120 96, 132 96, 132 108, 144 108, 144 120", 0,
-       "156 132, 144 132, 144 144, 132 144, 132 156, 96 156, 96 144, 84 144, 84 132, 72 132, 72 96, 84 96, "
-       "84 84, 96 84, 96 72, 132 72, 132 84, 144 84, 144 96, 156 96, 156 132"},
   };
   for (const auto& c : cases) {
     PointArray v, v0, h;

@@ -4,38 +4,23 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <functional>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "bgi/headless.h"
 #include "editor/display.h"
+#include "tests/support/session.h"
 
 namespace {
 
 using korvane::Point, korvane::PointArray;
 
-std::function<void()> gBody;
-int RunBody() { return gBody(), 0; }
-
-// Runs body headless; returns its trace and the virtual time it spent.
-std::pair<std::string, long long> Trace(std::function<void()> body) {
-  gBody = std::move(body);
-  std::ostringstream trace;
-  bgi::HeadlessOptions options;
-  options.trace = &trace;
-  const long long clockMs = bgi::runHeadless(&RunBody, "", options).clockMs;
-  return {trace.str(), clockMs};
-}
-
 TEST(FinalDrawing, PolygonOfOnePointKeepsItsFiveWaits) {
   PointArray U;
   U[0] = Point{5, 7};
-  const auto t = Trace([&] { korvane::FinalDrawing(U, 0, 6); });
+  const km_test::Session t = km_test::RunBody([&] { korvane::FinalDrawing(U, 0, 6); });
   const std::string shown = "moveto 5 7\ndelay 600\n", erased = "moveto 5 7\nsetcolor 0\ndelay 600\n";
-  EXPECT_EQ(t.first, "setlinestyle 0 1 1\n" + shown + erased + shown + erased + shown);
-  EXPECT_EQ(t.second, 3000);
+  EXPECT_EQ(t.trace, "setlinestyle 0 1 1\n" + shown + erased + shown + erased + shown);
+  EXPECT_EQ(t.clockMs, 3000);
 }
 
 TEST(EdgeSharing, DrawsEachOverlapOfEdgePairsInVisitingOrder) {
@@ -77,7 +62,7 @@ TEST(EdgeSharing, DrawsEachOverlapOfEdgePairsInVisitingOrder) {
     PointArray U;
     for (std::size_t i = 0; i < c.U.size(); ++i) U[static_cast<int>(i)] = c.U[i];
     const int W = static_cast<int>(c.U.size()) - 1;
-    EXPECT_EQ(Trace([&] { korvane::EdgeSharing(U, W, korvane::Xconst); }).first, expected) << c.what;
+    EXPECT_EQ(km_test::RunBody([&] { korvane::EdgeSharing(U, W, korvane::Xconst); }).trace, expected) << c.what;
   }
 }
 

@@ -3,54 +3,36 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <functional>
-#include <sstream>
 #include <string>
-#include <vector>
 
-#include "bgi/headless.h"
 #include "editor/drawing_file.h"
+#include "tests/support/polygon_text.h"
 #include "tests/support/session.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using korvane::Point, korvane::PointArray;
-
-PointArray Points(const std::vector<Point>& points) {
-  PointArray a;
-  for (std::size_t i = 0; i < points.size(); ++i) a[static_cast<int>(i)] = points[i];
-  return a;
-}
+using korvane::PointArray;
+using km_test::Points;
 
 // The square of the worked example: contour, offset contour, polygon, tags.
 struct Drawing {
-  PointArray V = Points({{136, 136}, {100, 136}, {100, 100}, {136, 100}, {136, 136}});
-  PointArray V0 = Points({{148, 148}, {88, 148}, {88, 88}, {148, 88}, {148, 148}});
-  PointArray U = Points({{136, 136}, {136, 100}, {100, 100}, {100, 136}, {124, 148}, {136, 136}});
+  PointArray V = Points("136,136 100,136 100,100 136,100 136,136");
+  PointArray V0 = Points("148,148 88,148 88,88 148,88 148,148");
+  PointArray U = Points("136,136 136,100 100,100 100,136 124,148 136,136");
   std::string E = "bbbcgb";
   int I = 4, J = 4, K = 5;
 };
 
-std::function<void()> gBody;
-int RunBody() { return gBody(), 0; }
-
 // Runs the writer headless in dir (the working directory as it is when
 // empty); returns its trace and the virtual time it took.
 std::pair<std::string, long long> Write(const fs::path& dir, const Drawing& d, int blick) {
-  gBody = [&] {
+  const km_test::Session s = km_test::RunBody([&] {
     korvane::TagArray E;
     for (std::size_t i = 0; i < d.E.size(); ++i) E[static_cast<int>(i)] = d.E[i];
-    const fs::path previous = dir.empty() ? fs::path() : fs::current_path();
-    if (!dir.empty()) fs::current_path(dir);
     korvane::WritePolToFile(d.V, d.V0, d.U, E, d.I, d.J, d.K, blick);
-    if (!dir.empty()) fs::current_path(previous);
-  };
-  std::ostringstream trace;
-  bgi::HeadlessOptions options;
-  options.trace = &trace;
-  const long long clockMs = bgi::runHeadless(&RunBody, "", options).clockMs;
-  return {trace.str(), clockMs};
+  }, "", dir);
+  return {s.trace, s.clockMs};
 }
 std::string Trace(const fs::path& dir, const Drawing& d, int blick) { return Write(dir, d, blick).first; }
 std::string Saved(const fs::path& dir) { return km_test::ReadFile(dir / "DataMyDrawing.txt"); }
@@ -71,15 +53,15 @@ TEST(DrawingFile, PassZeroReplacesTheFileAndPassOneAppends) {
   EXPECT_EQ(Trace(dir, Drawing{}, 0) + Trace(dir, Drawing{}, 0), "");
   EXPECT_EQ(Saved(dir), kExampleFile);
   EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);  // nothing left beside it
-  const PointArray two = Points({{124, 124}, {112, 124}});
+  const PointArray two = Points("124,124 112,124");
   Trace(dir, {.V0 = two, .U = two, .E = "gc", .J = 1, .K = 1}, 1);
   EXPECT_EQ(Saved(dir), kExampleFile + "\n1\n124 , 124 , 112 , 124 , \n\n1\n124 , 124 , 112 , 124 , \n\n1\nf , c , \n");
 }
 
 TEST(DrawingFile, BlockEdgeCases) {
   // Ten points and ten tags fill whole lines; pass 1 without an earlier file creates it.
-  Drawing ten{.V0 = Points({{1, 2}}), .E = "bbrrffccgg", .I = 0, .J = 0, .K = 9};
-  for (int i = 0; i <= 9; ++i) ten.U[i] = Point{static_cast<std::int16_t>(i), static_cast<std::int16_t>(10 * i)};
+  Drawing ten{.V0 = Points("1,2"), .E = "bbrrffccgg", .I = 0, .J = 0, .K = 9};
+  for (int i = 0; i <= 9; ++i) ten.U[i] = km_test::P(i, 10 * i);
   const fs::path dir = km_test::FreshDir("writer-ten");
   Trace(dir, ten, 1);
   EXPECT_EQ(Saved(dir), "\n0\n1 , 2 , \n\n9\n0 , 0 , 1 , 10 , 2 , 20 , 3 , 30 , 4 , 40 , \n"
@@ -87,7 +69,7 @@ TEST(DrawingFile, BlockEdgeCases) {
                         "\n9\nb , b , r , r , f , f , c , c , f , f , \n\n");
   // Blocks of one edge, a polygon and tags of last index 0, negative coordinates.
   const fs::path single = km_test::FreshDir("writer-single");
-  Trace(single, {.V = Points({{0, 5}, {-12, 5}}), .V0 = Points({{-12, -7}, {-1000, 32767}}), .U = Points({{-3, 0}}),
+  Trace(single, {.V = Points("0,5 -12,5"), .V0 = Points("-12,-7 -1000,32767"), .U = Points("-3,0"),
                  .E = "r", .I = 1, .J = 1, .K = 0}, 0);
   EXPECT_EQ(Saved(single), "\n1\n0 , 5 , -12 , 5 , \n\n1\n-12 , -7 , -1000 , 32767 , \n\n0\n-3 , 0 , \n\n0\nr , \n");
 }

@@ -4,8 +4,8 @@
 #include <sstream>
 #include <string>
 
-#include "bgi/headless.h"
 #include "editor/normalise.h"
+#include "tests/support/session.h"
 
 namespace korvane {
 namespace {
@@ -28,14 +28,8 @@ struct Contour {
 };
 
 // Rotation draws, so it runs inside a headless session; the trace is returned.
-struct { Contour* c; char t; int Turner; } g;
 std::string Rotate(Contour& c, int Turner, char t = '@') {
-  g = {&c, t, Turner};
-  std::ostringstream trace;
-  bgi::HeadlessOptions options;
-  options.trace = &trace;
-  bgi::runHeadless(+[] { Rotation(g.t, g.c->J, g.c->v, Xconst, g.Turner); return 0; }, "", options);
-  return trace.str();
+  return km_test::RunBody([&] { Rotation(t, c.J, c.v, Xconst, Turner); }).trace;
 }
 
 const char* kSquare = "100 100, 136 100, 136 136, 100 136, 100 100";

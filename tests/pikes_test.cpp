@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include <algorithm>
 #include <string>
 #include <tuple>
 
@@ -10,30 +10,20 @@
 namespace korvane {
 namespace {
 
-Point P(int x, int y) { return Point{static_cast<std::int16_t>(x), static_cast<std::int16_t>(y)}; }
+using Case = km_test::StepCase;
+using km_test::P;
 
-// One step on a hand-built polygon "x,y,index,tag ..." with wall points "O9=x,y" (offset contour) or "V9=x,y"
-// (contour), checking the vertices listed as "k=x,y,index,tag". Wall points not listed lie far from everything.
 // Steps: 'S' pike sweep, 'C' closing pike pair, 'R' re-pulling (which must list every vertex of the result).
-struct Case {
-  const char* what;
-  char step;
-  std::string polygon, walls, expected;
-  int w = -1;  // a W below the polygon's own
-};
-
 void RunCase(const Case& c) {
-  SCOPED_TRACE(c.what);
-  const int J = 40;
-  km_test::HandPolygon h(c.polygon, c.walls, c.w);
-  auto& [V, O, Z, I, K, C, W] = h;
-  if (c.step == 'S') PikePairs(J, W, V, O, Z, I, C, Xgrid, Ygrid);
-  if (c.step == 'C') ClosingPikePair(J, W, V, O, Z, I, C);
-  if (c.step == 'R') PikeRepull(W, O, Z, I, K, C);
-  const int listed = h.Expect(c.expected);
-  if (c.step != 'R') return;
-  EXPECT_EQ(W, listed - 1);
-  for (int k = 0; k <= W; ++k) EXPECT_EQ(K[k], I[k]) << "vertex " << k;
+  km_test::RunStep(c, [&c](km_test::HandPolygon& h) {
+    auto& [V, O, Z, I, K, C, W] = h;
+    if (c.step == 'S') PikePairs(40, W, V, O, Z, I, C, Xgrid, Ygrid);
+    if (c.step == 'C') ClosingPikePair(40, W, V, O, Z, I, C);
+    if (c.step != 'R') return;
+    PikeRepull(W, O, Z, I, K, C);
+    EXPECT_EQ(W, std::ranges::count(c.expected, '=') - 1);  // every vertex listed
+    for (int k = 0; k <= W; ++k) EXPECT_EQ(K[k], I[k]) << "vertex " << k;
+  });
 }
 
 TEST(Pikes, PairsAreCutOnlyWhereTheRouteOverQIsShorter) {

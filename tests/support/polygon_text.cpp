@@ -6,11 +6,11 @@
 #include <tuple>
 
 namespace km_test {
-namespace {
-
 using korvane::Point;
 
 Point P(int x, int y) { return Point{static_cast<std::int16_t>(x), static_cast<std::int16_t>(y)}; }
+
+namespace {
 
 // Commas and equals signs read as blanks.
 std::istringstream Words(std::string s) {
@@ -71,6 +71,13 @@ int HandPolygon::Expect(const std::string& expected) const {
     EXPECT_EQ(std::tuple(Z[k], I[k], C[k]), std::tuple(P(x, y), index, tag)) << "vertex " << k;
   EXPECT_TRUE(in.eof()) << expected;
   return listed;
+}
+
+int RunStep(const StepCase& c, const std::function<void(HandPolygon&)>& step) {
+  SCOPED_TRACE(c.what);
+  HandPolygon h(c.polygon, c.walls, c.w);
+  step(h);
+  return h.Expect(c.expected);
 }
 
 }  // namespace km_test

@@ -1,11 +1,14 @@
 // Polygon sets and wall points written as short text, for construction tests.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "editor/types.h"
 
 namespace km_test {
+
+korvane::Point P(int x, int y);
 
 // A polygon set written "x,y,index,tag ...".
 struct Set {
@@ -33,5 +36,16 @@ struct HandPolygon {
   // Checks the vertices listed as "k=x,y,index,tag"; returns how many were listed.
   int Expect(const std::string& expected) const;
 };
+
+// One correction step on a HandPolygon: what it shows, the step's letter,
+// polygon, walls and the vertices expected afterwards (see HandPolygon).
+struct StepCase {
+  const char* what;
+  char step;
+  std::string polygon, walls, expected;
+  int w = -1;  // a W below the polygon's own
+};
+// Runs the step on the case's polygon; returns how many vertices were listed.
+int RunStep(const StepCase& c, const std::function<void(HandPolygon&)>& step);
 
 }  // namespace km_test

@@ -34,6 +34,20 @@ Session RunSession(Program program, const std::string& keys, const std::filesyst
   return session;
 }
 
+Session RunBody(std::function<void()> body, const std::string& keys, const std::filesystem::path& dir) {
+  static std::function<void()> current;
+  current = std::move(body);
+  // The working directory is left alone without dir: it may even be gone.
+  const std::filesystem::path previous = dir.empty() ? dir : std::filesystem::current_path();
+  if (!dir.empty()) std::filesystem::current_path(dir);
+  std::ostringstream trace;
+  bgi::HeadlessOptions options;
+  options.trace = &trace;
+  const bgi::HeadlessResult result = bgi::runHeadless(+[] { return current(), 0; }, keys, options);
+  if (!dir.empty()) std::filesystem::current_path(previous);
+  return Session{trace.str(), "", result.exitCode, result.clockMs};
+}
+
 std::filesystem::path FreshDir(const std::string& name) {
   const std::filesystem::path dir =
       std::filesystem::temp_directory_path() / ("km-test-" + std::to_string(::getpid())) / name;

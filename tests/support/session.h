@@ -2,6 +2,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 
 namespace km_test {
@@ -18,6 +19,10 @@ struct Session {
 // Runs the program in-process with its working directory set to dir.
 Session RunSession(Program program, const std::string& keys, const std::filesystem::path& dir,
                    const std::string& pngPath = "");
+
+// Runs body headless with the keys, in dir when one is given; the console
+// output is left alone (out stays empty).
+Session RunBody(std::function<void()> body, const std::string& keys = "", const std::filesystem::path& dir = "");
 
 // A fresh empty directory for one test.
 std::filesystem::path FreshDir(const std::string& name);
