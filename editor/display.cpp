@@ -20,14 +20,18 @@ int InputCircuit(const PointArray& VERTEX, int J, int CrossArm) {
   return 0;
 }
 
+void AlternatingPolygon(const PointArray& U, int last) {
+  moveto(U[0].x, U[0].y);
+  for (int i = 1; i <= last; ++i) {
+    setcolor(i % 2 == 1 ? 9 : 12);
+    lineto(U[i].x, U[i].y);
+  }
+}
+
 int FinalDrawing(const PointArray& U, int WW, int WiperDelay) {
   setlinestyle(0, 1, 1);
   for (int showing = 0; showing < 3; ++showing) {
-    moveto(U[0].x, U[0].y);
-    for (int i = 1; i <= WW; ++i) {
-      setcolor(i % 2 == 1 ? 9 : 12);
-      lineto(U[i].x, U[i].y);
-    }
+    AlternatingPolygon(U, WW);
     delay(100 * WiperDelay);
     if (showing < 2) {
       moveto(U[0].x, U[0].y);

@@ -6,6 +6,9 @@
 
 namespace korvane {
 
+// The polygon U[0..last] with its odd edges light blue and even ones light red.
+void AlternatingPolygon(const PointArray& U, int last);
+
 int InputCircuit(const PointArray& VERTEX, int J, int CrossArm);
 int FinalDrawing(const PointArray& U, int WW, int WiperDelay);
 // The editor's overlap highlight, with tables of its own.

@@ -54,6 +54,11 @@ int FunReAngle2(const PointArray& VERTEX, int First, int Second, int Third, cons
   return -2;
 }
 
+void Polyline(const PointArray& A, int last) {
+  moveto(A[0].x, A[0].y);
+  for (int i = 1; i <= last; ++i) lineto(A[i].x, A[i].y);
+}
+
 int Cross(std::int16_t x, std::int16_t y, int Arm, int ColorIn, int CrossColor) {
   moveto(x, y);
   setcolor(CrossColor);

@@ -20,6 +20,9 @@ inline int FunGeAngle2(const Point& a, const Point& b, const Point& c) {
 // Turn code from the slope table; Third is always Second + 1.
 int FunReAngle2(const PointArray& VERTEX, int First, int Second, int Third, const SlopeArray& Slope, int Xconst);
 
+// The chain A[0..last] as one moveto followed by lineto calls.
+void Polyline(const PointArray& A, int last);
+
 // Plus sign of arm Arm in CrossColor at (x, y); leaves ColorIn set and the
 // current point at the centre.
 int Cross(std::int16_t x, std::int16_t y, int Arm, int ColorIn, int CrossColor);

@@ -48,8 +48,7 @@ int Rotation(char t, int J, PointArray& VERTEX, int Xconst, int Turner) {
 
   setlinestyle(0, 1, 1);
   setcolor(15);
-  moveto(VERTEX[0].x, VERTEX[0].y);
-  for (int i = 1; i <= J; ++i) lineto(VERTEX[i].x, VERTEX[i].y);
+  Polyline(VERTEX, J);
 
   // Extreme vertex: furthest right, then lowest; the first of equal points wins.
   int iMax = 0;

@@ -25,11 +25,6 @@ constexpr const char* kTooLarge = " The polygon is too large to be built. \n";
 
 bool Closed(const PointArray& VERTEX, int J) { return VERTEX[0] == VERTEX[J]; }
 
-void Polyline(const PointArray& A, int last) {
-  moveto(A[0].x, A[0].y);
-  for (int i = 1; i <= last; ++i) lineto(A[i].x, A[i].y);
-}
-
 // Pulls the chain WERTEX[0..L] (source indices in K) taut into U and P:
 // right turns and straight runs stay, left turns and reversals go. Returns
 // the last index of the taut chain.

@@ -36,11 +36,6 @@ void Wipe(std::int16_t& x, std::int16_t& y, const Point& target, int Wiper, int 
   }
 }
 
-void Polyline(const PointArray& VERTEX, int last) {
-  moveto(VERTEX[0].x, VERTEX[0].y);
-  for (int k = 1; k <= last; ++k) lineto(VERTEX[k].x, VERTEX[k].y);
-}
-
 // The four checks of the edge VERTEX[J-1]..VERTEX[J] against the earlier
 // edges 0..J-2; the first refusal ends them.
 Refusal CheckNewEdge(const PointArray& VERTEX, const StrokeArray& POINT, const PointArray& XYmin,

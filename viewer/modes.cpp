@@ -11,20 +11,6 @@ namespace {
 
 using korvane::Point;
 
-void Polyline(const PointArray& A, int n) {
-  moveto(A[0].x, A[0].y);
-  for (int i = 1; i <= n; ++i) lineto(A[i].x, A[i].y);
-}
-
-// Odd edges light blue, even edges light red.
-void AlternatingPolygon(const PointArray& U, int K) {
-  moveto(U[0].x, U[0].y);
-  for (int i = 1; i <= K; ++i) {
-    setcolor(i % 2 == 1 ? 9 : 12);
-    lineto(U[i].x, U[i].y);
-  }
-}
-
 bool Degenerate(Point a, Point b) { return a.x == b.x || a.y == b.y; }
 
 // One pixel inside the rectangle from corner a towards corner b.
