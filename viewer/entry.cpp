@@ -10,18 +10,24 @@ namespace mivlet {
 
 namespace {
 
+// Copies one rotation's offset contour, polygon and tags into the working set.
+void CopyRotation(const PointArray& offset, int offsetLast, const PointArray& polygon, const TagArray& tags,
+                  int polygonLast, PointArray& VERTEX0, int& J, PointArray& U, TagArray& E, int& K) {
+  J = offsetLast;
+  for (int k = 0; k <= J; ++k) VERTEX0[k] = offset[k];
+  K = polygonLast;
+  for (int k = 0; k <= K; ++k) {
+    U[k] = polygon[k];
+    E[k] = tags[k];
+  }
+}
+
 // Copies the first rotation into the working set.
 void FirstSet(const StoredBlocks& b, PointArray& VERTEX, int& I, PointArray& VERTEX0, int& J, PointArray& U,
               TagArray& E, int& K) {
   I = b.I_;
   for (int k = 0; k <= I; ++k) VERTEX[k] = b.VERTEX_[k];
-  J = b.J_;
-  for (int k = 0; k <= J; ++k) VERTEX0[k] = b.VERTEX0_[k];
-  K = b.K_;
-  for (int k = 0; k <= K; ++k) {
-    U[k] = b.U_[k];
-    E[k] = b.E_[k];
-  }
+  CopyRotation(b.VERTEX0_, b.J_, b.U_, b.E_, b.K_, VERTEX0, J, U, E, K);
 }
 
 // Copies the second rotation into the working set: the stored contour runs
@@ -29,13 +35,7 @@ void FirstSet(const StoredBlocks& b, PointArray& VERTEX, int& I, PointArray& VER
 void SecondSet(const StoredBlocks& b, PointArray& VERTEX, int I, PointArray& VERTEX0, int& J, PointArray& U,
                TagArray& E, int& K) {
   for (int k = 0; k <= I; ++k) VERTEX[k] = b.VERTEX_[I - k];
-  J = b.JJ_;
-  for (int k = 0; k <= J; ++k) VERTEX0[k] = b.WERTEX0_[k];
-  K = b.KK_;
-  for (int k = 0; k <= K; ++k) {
-    U[k] = b.UU_[k];
-    E[k] = b.EE_[k];
-  }
+  CopyRotation(b.WERTEX0_, b.JJ_, b.UU_, b.EE_, b.KK_, VERTEX0, J, U, E, K);
 }
 
 }  // namespace
