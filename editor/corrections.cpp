@@ -31,9 +31,8 @@ bool TipShortcutEntry(const Form& f, const PointArray& Z, const TagArray& C, int
 
 // The contour has a one-cell tooth at offset index t.
 bool ToothAt(int J, const PointArray& VERTEX, const PointArray& VERTEX0, int t) {
-  const auto V = [&](int k) { return PointAt(VERTEX, J, k); };
-  const auto O = [&](int k) { return PointAt(VERTEX0, J, k); };
-  return (Same(O(t), V(t - 2)) && Same(O(t - 1), V(t + 1))) || (Same(O(t), V(t + 2)) && Same(O(t + 1), V(t - 1)));
+  int alternative = 0;
+  return ToothCorner(J, VERTEX, VERTEX0, t, alternative);
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 // The later phases of the forward pass: tooth group, pike pairs, closing group.
 #pragma once
 
-#include <cmath>
 #include <cstdint>
 
 #include "editor/types.h"
@@ -82,12 +81,6 @@ inline Form HorizontalForm(int Xgrid, int Ygrid) { return Form{false, Ygrid, Xgr
 // b lies strictly beyond both a and c.
 inline bool StrictExtremum(int a, int b, int c) {
   return static_cast<std::int64_t>(b - a) * static_cast<std::int64_t>(b - c) > 0;
-}
-
-inline double Distance(const Point& a, const Point& b) {
-  const double dx = a.x - b.x;
-  const double dy = a.y - b.y;
-  return std::sqrt(dx * dx + dy * dy);
 }
 
 inline bool IsFC(char tag) { return tag == 'f' || tag == 'c'; }

@@ -24,11 +24,6 @@ int Turn(const Opt& a, const Opt& b, const Opt& c) {
 
 bool Either(int turn, int a, int b) { return turn == a || turn == b; }
 
-double Dist(const Point& a, const Point& b) {
-  const double dx = a.x - b.x;
-  const double dy = a.y - b.y;
-  return std::sqrt(dx * dx + dy * dy);
-}
 
 // The polygon's working state during the taut pass.
 struct Taut {
@@ -189,8 +184,8 @@ int TautPass(Taut& s, int Xgrid, int Ygrid, int Turner) {
       const Point beyond = V[m1 + 1];
       const Point later = O[m1];
       const Point earlier = O[m1 - 1];
-      const float d1 = static_cast<float>(Dist(Z[j], later) + Dist(beyond, later));
-      const float d2 = static_cast<float>(Dist(Z[j], earlier) + Dist(beyond, earlier));
+      const float d1 = static_cast<float>(Distance(Z[j], later) + Distance(beyond, later));
+      const float d2 = static_cast<float>(Distance(Z[j], earlier) + Distance(beyond, earlier));
       Point candidate = later;
       char CC = 'f';
       int candidateIndex = m1;
@@ -303,7 +298,7 @@ void OffsetAdvance(int J, int W, const PointArray& VERTEX, const PointArray& VER
     Z[i + 1] = VERTEX0[I[i + 1]];
     C[i + 1] = 'r';
     const Opt corner = PointAt(VERTEX0, J, I[i] + 1);
-    if (corner && static_cast<float>(Dist(Z[i - 1], Z[i])) < static_cast<float>(Dist(*corner, Z[i + 1]))) {
+    if (corner && static_cast<float>(Distance(Z[i - 1], Z[i])) < static_cast<float>(Distance(*corner, Z[i + 1]))) {
       I[i] = I[i] + 1;
       Z[i] = VERTEX0[I[i]];
       C[i] = 'f';

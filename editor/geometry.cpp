@@ -54,6 +54,20 @@ int FunReAngle2(const PointArray& VERTEX, int First, int Second, int Third, cons
   return -2;
 }
 
+bool ToothCorner(int J, const PointArray& VERTEX, const PointArray& VERTEX0, int T, int& Bad) {
+  if (Same(PointAt(VERTEX0, J, T), PointAt(VERTEX, J, T - 2)) &&
+      Same(PointAt(VERTEX0, J, T - 1), PointAt(VERTEX, J, T + 1))) {
+    Bad = T - 1;
+    return true;
+  }
+  if (Same(PointAt(VERTEX0, J, T), PointAt(VERTEX, J, T + 2)) &&
+      Same(PointAt(VERTEX0, J, T + 1), PointAt(VERTEX, J, T - 1))) {
+    Bad = T + 1;
+    return true;
+  }
+  return false;
+}
+
 void Polyline(const PointArray& A, int last) {
   moveto(A[0].x, A[0].y);
   for (int i = 1; i <= last; ++i) lineto(A[i].x, A[i].y);

@@ -1,6 +1,7 @@
 // Edge tables, turn codes and the cross marker, shared by both programs.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 
 #include "editor/types.h"
@@ -19,6 +20,18 @@ inline int FunGeAngle2(const Point& a, const Point& b, const Point& c) {
 
 // Turn code from the slope table; Third is always Second + 1.
 int FunReAngle2(const PointArray& VERTEX, int First, int Second, int Third, const SlopeArray& Slope, int Xconst);
+
+// Euclidean distance of two screen points, in double precision.
+inline double Distance(const Point& a, const Point& b) {
+  const double dx = a.x - b.x;
+  const double dy = a.y - b.y;
+  return std::sqrt(dx * dx + dy * dy);
+}
+
+// The tooth test at offset index T: the offset corner T lies on the contour
+// vertex two indices before it and corner T-1 on the vertex after it (Bad =
+// T-1), or T on the vertex two after and T+1 on the vertex before (Bad = T+1).
+bool ToothCorner(int J, const PointArray& VERTEX, const PointArray& VERTEX0, int T, int& Bad);
 
 // The chain A[0..last] as one moveto followed by lineto calls.
 void Polyline(const PointArray& A, int last);

@@ -19,21 +19,6 @@ bool Choice(char tag) { return tag == 'f' || tag == 'c'; }
 
 bool SharesLine(const Point& a, const Point& b) { return a.x == b.x || a.y == b.y; }
 
-// The tooth test at offset index T; on success Bad is the alternative corner.
-bool ToothCorner(int J, const PointArray& VERTEX, const PointArray& VERTEX0, int T, int& Bad) {
-  if (Same(PointAt(VERTEX0, J, T), PointAt(VERTEX, J, T - 2)) &&
-      Same(PointAt(VERTEX0, J, T - 1), PointAt(VERTEX, J, T + 1))) {
-    Bad = T - 1;
-    return true;
-  }
-  if (Same(PointAt(VERTEX0, J, T), PointAt(VERTEX, J, T + 2)) &&
-      Same(PointAt(VERTEX0, J, T + 1), PointAt(VERTEX, J, T - 1))) {
-    Bad = T + 1;
-    return true;
-  }
-  return false;
-}
-
 // Both offset edges at VERTEX0[p-1] longer than one grid step.
 bool LongCorner(int J, const PointArray& VERTEX0, int p, int Xgrid, int Ygrid) {
   const auto before = PointAt(VERTEX0, J, p - 2);
