@@ -15,8 +15,9 @@ build: deps
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
 
+# The editor works in the project folder: it writes DataMyDrawing.txt there.
 run: build
-	./$(BUILD)/korvane
+	$(BUILD)/korvane
 
 test-plain: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
@@ -29,7 +30,7 @@ test-asan: deps
 test: test-plain test-asan
 
 bench: build
-	./$(BUILD)/bench/korvane_bench
+	$(BUILD)/bench/korvane_bench
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

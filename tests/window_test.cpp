@@ -10,6 +10,7 @@
 #include <chrono>
 #include <filesystem>
 #include <optional>
+#include <regex>
 #include <string>
 #include <thread>
 #include <utility>
@@ -70,7 +71,7 @@ std::pair<int, std::string> RunToEnd(const Spawn& s) {
   const pid_t pid = Start(s);
   const std::optional<int> code = WaitExit(pid, milliseconds(60000));
   if (!code) Stop(pid);
-  return {code.value_or(-1), km_test::ReadFile(s.dir / "tool.out")};
+  return {code.value_or(-1), km_test::ReadFile(s.out.empty() ? s.dir / "tool.out" : s.out)};
 }
 
 class Window : public testing::Test {
@@ -107,9 +108,10 @@ class Window : public testing::Test {
   // Runs a tool on the display, in dir_: its exit code.
   int Tool(std::vector<std::string> argv) { return RunToEnd({std::move(argv), display_, dir_}).first; }
 
-  // Starts a program in a window (working directory dir_) and returns its window id.
-  std::string Launch(const std::string& program) {
-    program_ = Start({{program}, display_, dir_, dir_ / "program.out", dir_ / "program.err"});
+  // Starts a program in a window (working directory dir_ unless given) and returns its window id.
+  std::string Launch(const std::string& program) { return Launch(std::vector<std::string>{program}, dir_); }
+  std::string Launch(std::vector<std::string> argv, const fs::path& dir) {
+    program_ = Start({std::move(argv), display_, dir, dir_ / "program.out", dir_ / "program.err"});
     const auto [code, found] = RunToEnd({{KM_XWIN, "find", "Windows BGI", "15000"}, display_, dir_});
     if (code != 0) return "";
     const std::string id = found.substr(0, found.find('\n'));
@@ -192,6 +194,39 @@ TEST_F(Window, KorvaneSessionShowsTheReplayedPicturesAndWritesTheSameFile) {
   EXPECT_EQ(Tool({"xdotool", "type", "q"}), 0);
   EXPECT_EQ(Ended(milliseconds(15000)), 0);
   EXPECT_EQ(km_test::ReadFile(dir_ / "DataMyDrawing.txt"), expectedFile);
+}
+
+TEST_F(Window, MakeRunOpensTheEditorAndEndsWithZero) {
+  // The very command `make run` ends with, for this build folder, run where make runs it.
+  const fs::path source = KM_SOURCE_DIR;
+  const std::string build = "BUILD=" + fs::relative(KM_BINARY_DIR, source).string();
+  const auto [code, printed] = RunToEnd({{"env", "-u", "MAKEFLAGS", "-u", "MFLAGS", "-u", "MAKELEVEL", "make", "-s",
+                                          "-n", "-C", source.string(), "run", build},
+                                         "",
+                                         dir_,
+                                         dir_ / "make.out"});
+  ASSERT_EQ(code, 0) << printed;
+  std::string command = printed.substr(0, printed.find_last_not_of('\n') + 1);
+  command = command.substr(command.find_last_of('\n') + 1);
+  ASSERT_FALSE(command.empty()) << printed;
+
+  const std::string window = Launch({"sh", "-c", command}, source);
+  ASSERT_FALSE(window.empty()) << "no window appeared for: " << command;
+  EXPECT_EQ(Tool({"xdotool", "key", "Return"}), 0);  // Enter as the first key ends the editor
+  EXPECT_EQ(Ended(milliseconds(15000)), 0) << command << "\n" << km_test::ReadFile(dir_ / "program.err");
+}
+
+TEST(Readme, EveryProgramPathItNamesIsBuilt) {
+  // build/... in the README stands for this build folder.
+  const std::string readme = km_test::ReadFile(fs::path(KM_SOURCE_DIR) / "README.md");
+  const std::regex path(R"((^|[^\w./-])build/([\w./-]*\w))");
+  int named = 0;
+  for (std::sregex_iterator it(readme.begin(), readme.end(), path), end; it != end; ++it, ++named) {
+    const fs::path built = fs::path(KM_BINARY_DIR) / (*it)[2].str();
+    EXPECT_TRUE(fs::is_regular_file(built) && ::access(built.c_str(), X_OK) == 0)
+        << "the README names build/" << (*it)[2] << ", which the build does not make";
+  }
+  EXPECT_GE(named, 4);  // korvane, mivlet, replay, the benchmark
 }
 
 TEST(WindowWithoutDisplay, FailsWithOneLineAndExitCodeOne) {
